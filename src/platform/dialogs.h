@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace harbex {
+
+class HostPaths;
+
+// What an open or save dialog shows. The filter uses the program's own form,
+// "Description|*.ext|Description|*.ext"; the initial folder and the result are program paths.
+struct FileDialogRequest {
+    QString title;
+    QString filter;
+    QString defaultExtension;  // "bus", "*.bus" or ".bus"
+    QString initialFolder;
+    QString fileName;
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    virtual std::optional<QString> openFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> saveFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> chooseFolder(const QString& title,
+                                                const QString& initialFolder) = 0;
+};
+
+class WidgetDialogs : public Dialogs {
+public:
+    explicit WidgetDialogs(const HostPaths& paths) : paths_(paths) {}
+    std::optional<QString> openFile(const FileDialogRequest& request) override;
+    std::optional<QString> saveFile(const FileDialogRequest& request) override;
+    std::optional<QString> chooseFolder(const QString& title,
+                                        const QString& initialFolder) override;
+
+private:
+    const HostPaths& paths_;
+};
+
+// "Text File|*.txt|Any File|*.*" -> "Text File (*.txt);;Any File (*.*)"
+QString QtFilterFrom(const QString& programFilter);
+// Appends the default extension to a chosen name that has none.
+QString WithDefaultExtension(const QString& path, const QString& defaultExtension);
+
+}  // namespace harbex

@@ -1,0 +1,297 @@
+#include "platform/filesystem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <algorithm>
+#include <sys/statvfs.h>
+
+#include "platform/hostpaths.h"
+#include "platform/wildcard.h"
+
+namespace harbex {
+namespace {
+
+bool IsHiddenName(const QString& name) {
+    return name.startsWith(u'.') && name != u"." && name != u"..";
+}
+
+DirEntry EntryFor(const QFileInfo& info) {
+    DirEntry entry;
+    entry.name = info.fileName();
+    entry.directory = info.isDir();
+    entry.hidden = IsHiddenName(entry.name);
+    entry.system = !info.isDir() && !info.isFile();
+    return entry;
+}
+
+QString NoSuchFile(const QString& path) {
+    return QStringLiteral("The system cannot find the path specified: %1").arg(path);
+}
+
+}  // namespace
+
+FileSystem::FileSystem(const HostPaths& paths) : paths_(paths) {}
+
+QString FileSystem::toHost(const QString& programPath) const { return paths_.toHost(programPath); }
+
+bool FileSystem::exists(const QString& path) const {
+    const QString host = toHost(path);
+    return !host.isEmpty() && !path.trimmed().isEmpty() && QFileInfo::exists(host);
+}
+
+bool FileSystem::fileExists(const QString& path) const {
+    const QString host = toHost(path);
+    return !host.isEmpty() && !path.trimmed().isEmpty() && QFileInfo(host).isFile();
+}
+
+bool FileSystem::folderExists(const QString& path) const {
+    const QString host = toHost(path);
+    return !host.isEmpty() && !path.trimmed().isEmpty() && QFileInfo(host).isDir();
+}
+
+QDateTime FileSystem::lastModified(const QString& path) const {
+    return QFileInfo(toHost(path)).lastModified();
+}
+
+qint64 FileSystem::fileSize(const QString& path) const { return QFileInfo(toHost(path)).size(); }
+
+bool FileSystem::createFolder(const QString& path, QString* error) const {
+    const QString host = toHost(path);
+    if (host.isEmpty()) {
+        if (error) *error = NoSuchFile(path);
+        return false;
+    }
+    const QFileInfo info(host);
+    if (!QFileInfo(info.absolutePath()).isDir() || info.exists()) {
+        if (error)
+            *error = info.exists() ? QStringLiteral("Cannot create a file when that file already "
+                                                    "exists: %1")
+                                         .arg(path)
+                                   : NoSuchFile(path);
+        return false;
+    }
+    if (!QDir().mkdir(host)) {
+        if (error) *error = QStringLiteral("Access is denied: %1").arg(path);
+        return false;
+    }
+    return true;
+}
+
+bool FileSystem::copyFile(const QString& source, const QString& destination,
+                          QString* error) const {
+    const QString from = toHost(source);
+    const QString to = toHost(destination);
+    if (from.isEmpty() || !QFileInfo(from).isFile()) {
+        if (error) *error = NoSuchFile(source);
+        return false;
+    }
+    if (to.isEmpty()) {
+        if (error) *error = NoSuchFile(destination);
+        return false;
+    }
+    QFile in(from);
+    if (!in.open(QIODevice::ReadOnly)) {
+        if (error) *error = in.errorString();
+        return false;
+    }
+    // Copy into a temporary file beside the target, then rename over it, so that a failed copy
+    // never destroys the previous good copy.
+    QSaveFile out(to);
+    if (!out.open(QIODevice::WriteOnly)) {
+        if (error) *error = out.errorString();
+        return false;
+    }
+    QByteArray buffer;
+    while (!in.atEnd()) {
+        buffer = in.read(1 << 20);
+        if (buffer.isEmpty() && in.error() != QFile::NoError) {
+            if (error) *error = in.errorString();
+            out.cancelWriting();
+            return false;
+        }
+        if (out.write(buffer) != buffer.size()) {
+            if (error) *error = out.errorString();
+            out.cancelWriting();
+            return false;
+        }
+    }
+    if (!out.commit()) {
+        if (error) *error = out.errorString();
+        return false;
+    }
+    QFile::setPermissions(to, in.permissions());
+    return true;
+}
+
+bool FileSystem::deleteFile(const QString& path, QString* error) const {
+    const QString host = toHost(path);
+    QFile file(host);
+    if (host.isEmpty() || !file.remove()) {
+        if (error) *error = host.isEmpty() ? NoSuchFile(path) : file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool FileSystem::list(const QString& folder, const QString& patterns, ListKind kind,
+                      QStringList* names, QString* error) const {
+    std::vector<DirEntry> entries;
+    if (!findEntries(folder, QStringLiteral("*"), &entries, error)) return false;
+    names->clear();
+    for (const DirEntry& entry : entries) {
+        if (entry.hidden || entry.system || entry.name == u"." || entry.name == u"..") continue;
+        if (entry.directory != (kind == ListKind::Folders)) continue;
+        if (MatchesAnyPattern(patterns, entry.name)) names->append(entry.name);
+    }
+    std::stable_sort(names->begin(), names->end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    return true;
+}
+
+bool FileSystem::findEntries(const QString& folder, const QString& pattern,
+                             std::vector<DirEntry>* entries, QString* error) const {
+    const QString host = toHost(folder);
+    entries->clear();
+    if (host.isEmpty() || !QFileInfo(host).isDir()) {
+        if (error) *error = NoSuchFile(folder);
+        return false;
+    }
+    QDir dir(host);
+    if (!dir.isReadable()) {
+        if (error) *error = QStringLiteral("Access is denied: %1").arg(folder);
+        return false;
+    }
+    const QFileInfoList infos =
+        dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System, QDir::Unsorted);
+    const QString effective = pattern.isEmpty() ? QStringLiteral("*") : pattern;
+    for (const QFileInfo& info : infos) {
+        const QString name = info.fileName();
+        if (name == u"." || name == u"..") {
+            if (WildcardMatch(effective, name)) {
+                DirEntry entry;
+                entry.name = name;
+                entry.directory = true;
+                entries->push_back(entry);
+            }
+            continue;
+        }
+        if (MatchesAnyPattern(effective, name)) entries->push_back(EntryFor(info));
+    }
+    return true;
+}
+
+TextReadResult FileSystem::readLines(const QString& path) const {
+    TextReadResult result;
+    const QString host = toHost(path);
+    if (host.isEmpty() || !QFileInfo(host).isFile()) {
+        result.error = host.isEmpty() || !QFileInfo::exists(host)
+                           ? QStringLiteral("Cannot open file \"%1\". The system cannot find the "
+                                            "file specified")
+                                 .arg(path)
+                           : QStringLiteral("Cannot open file \"%1\". Access is denied").arg(path);
+        return result;
+    }
+    QFile file(host);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString());
+        return result;
+    }
+    QString text;
+    if (!DecodeText(file.readAll(), &text)) {
+        result.error = QStringLiteral("The file \"%1\" is not a text file").arg(path);
+        return result;
+    }
+    result.lines = SplitTextLines(text);
+    result.ok = true;
+    return result;
+}
+
+bool FileSystem::writeText(const QString& path, const QString& text, QString* error) const {
+    const QString host = toHost(path);
+    if (host.isEmpty() || !QFileInfo(QFileInfo(host).absolutePath()).isDir()) {
+        if (error) *error = QStringLiteral("Cannot create file \"%1\". %2")
+                                .arg(path, QStringLiteral("The system cannot find the path "
+                                                          "specified"));
+        return false;
+    }
+    QSaveFile file(host);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error) *error = QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString());
+        return false;
+    }
+    const QByteArray bytes = EncodeText(text);
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error) *error = QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+bool FileSystem::appendText(const QString& path, const QString& text, QString* error) const {
+    const QString host = toHost(path);
+    QFile file(host);
+    if (host.isEmpty() || !file.open(QIODevice::Append)) {
+        if (error) *error = QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString());
+        return false;
+    }
+    const QByteArray bytes = EncodeText(text);
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        if (error) *error = QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool FileSystem::driveSizeReadable(QChar driveLetter) const {
+    if (!paths_.isMapped(driveLetter)) return false;
+    struct statvfs info {};
+    const QByteArray folder = QFile::encodeName(paths_.driveFolder(driveLetter));
+    return statvfs(folder.constData(), &info) == 0 && QFileInfo(paths_.driveFolder(driveLetter)).isDir();
+}
+
+QString JoinLinesCrLf(const QStringList& lines) { return lines.join(QStringLiteral("\r\n")); }
+
+QStringList SplitTextLines(const QString& text) {
+    QStringList lines;
+    QString current;
+    bool pendingLine = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            lines << current;
+            current.clear();
+            pendingLine = false;
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+        } else {
+            current += c;
+            pendingLine = true;
+        }
+    }
+    if (pendingLine) lines << current;
+    return lines;
+}
+
+bool DecodeText(const QByteArray& bytes, QString* text) {
+    for (const char byte : bytes) {
+        const auto c = static_cast<unsigned char>(byte);
+        // Control characters other than tab, line ends, form feed and the DOS end-of-file mark
+        // only occur in binary files.
+        if (c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f' && c != '\v' && c != 0x1A)
+            return false;
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString decoded = utf8.decode(bytes);
+    if (utf8.hasError()) decoded = QString::fromLatin1(bytes);
+    if (decoded.startsWith(QChar(0xFEFF))) decoded.remove(0, 1);
+    *text = decoded;
+    return true;
+}
+
+QByteArray EncodeText(const QString& text) { return text.toUtf8(); }
+
+}  // namespace harbex

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace harbex {
+
+class HostPaths;
+
+// One entry of a raw directory search, as the original system's search returns it
+// (including "." and ".." inside a folder).
+struct DirEntry {
+    QString name;
+    bool directory = false;
+    bool hidden = false;  // the name starts with "."
+    bool system = false;  // neither a regular file nor a folder (device, socket, broken link...)
+};
+
+enum class ListKind { Files, Folders };
+
+struct TextReadResult {
+    bool ok = false;
+    QString error;  // the system's message when !ok
+    QStringList lines;
+};
+
+// The file system seen through program paths. Every path argument is a program path
+// (C:\..., \\SERVER\SHARE\...); the host mapping is done here and nowhere else.
+class FileSystem {
+public:
+    explicit FileSystem(const HostPaths& paths);
+
+    QString toHost(const QString& programPath) const;
+
+    bool exists(const QString& path) const;
+    bool fileExists(const QString& path) const;
+    bool folderExists(const QString& path) const;
+    QDateTime lastModified(const QString& path) const;
+    qint64 fileSize(const QString& path) const;
+
+    // One level, like a plain make-directory: the parent must exist.
+    bool createFolder(const QString& path, QString* error = nullptr) const;
+    // Copies a file, replacing any file at the destination.
+    bool copyFile(const QString& source, const QString& destination,
+                  QString* error = nullptr) const;
+    bool deleteFile(const QString& path, QString* error = nullptr) const;
+
+    // Names (without folder) directly in the folder that match one of the ";"-separated
+    // patterns; hidden and system entries are left out; sorted ascending without regard to case.
+    // Returns false with the system's message when the folder cannot be listed.
+    bool list(const QString& folder, const QString& patterns, ListKind kind, QStringList* names,
+              QString* error = nullptr) const;
+    // Raw search of folder entries matching a pattern, in the order the host returns them.
+    bool findEntries(const QString& folder, const QString& pattern, std::vector<DirEntry>* entries,
+                     QString* error = nullptr) const;
+
+    // 8-bit text: lines end at CR LF, a lone CR or a lone LF; a final line break is accepted.
+    // A file holding bytes that are not text (such as NUL) is refused with a message.
+    TextReadResult readLines(const QString& path) const;
+    // Writes the text as a whole file, atomically: a crash or a full disk never leaves half a file.
+    bool writeText(const QString& path, const QString& text, QString* error = nullptr) const;
+    bool appendText(const QString& path, const QString& text, QString* error = nullptr) const;
+
+    // True when the drive is mapped and its folder can be asked for its size.
+    bool driveSizeReadable(QChar driveLetter) const;
+
+private:
+    const HostPaths& paths_;
+};
+
+// Joins lines with CR LF; no line break after the last one.
+QString JoinLinesCrLf(const QStringList& lines);
+// Splits text at CR LF, lone CR or lone LF; a final line break does not make an empty line.
+QStringList SplitTextLines(const QString& text);
+// Decodes 8-bit text: UTF-8 when the bytes are valid UTF-8, otherwise the Western code page.
+// Returns false when the bytes are not text at all.
+bool DecodeText(const QByteArray& bytes, QString* text);
+QByteArray EncodeText(const QString& text);
+
+}  // namespace harbex

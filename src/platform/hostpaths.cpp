@@ -1,0 +1,177 @@
+#include "platform/hostpaths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "platform/registry.h"
+
+namespace harbex {
+namespace {
+
+QStringList Components(const QString& text) {
+    QStringList parts;
+    for (const QString& part : QString(text).replace(u'\\', u'/').split(u'/'))
+        if (!part.isEmpty()) parts << part;
+    return parts;
+}
+
+QString CleanHostFolder(const QString& folder) {
+    QString cleaned = QDir::cleanPath(folder);
+    return cleaned.isEmpty() ? QStringLiteral("/") : cleaned;
+}
+
+QString JoinHost(const QString& base, const QString& name) {
+    return base.endsWith(u'/') ? base + name : base + u'/' + name;
+}
+
+// Finds the entry of a folder whose name equals the component without regard to case.
+QString CaseInsensitiveEntry(const QString& folder, const QString& component) {
+    QDir dir(folder);
+    const QStringList entries =
+        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                      QDir::Name);
+    for (const QString& entry : entries)
+        if (entry.compare(component, Qt::CaseInsensitive) == 0) return entry;
+    return QString();
+}
+
+QStringList Normalised(const QStringList& components) {
+    QStringList result;
+    for (const QString& component : components) {
+        if (component == u".") continue;
+        if (component == u"..") {
+            // Never climb above the mapped root.
+            if (!result.isEmpty()) result.removeLast();
+            continue;
+        }
+        result << component;
+    }
+    return result;
+}
+
+QString ResolveBelow(QString host, const QStringList& components) {
+    bool resolving = true;
+    for (const QString& component : Normalised(components)) {
+        QString next = JoinHost(host, component);
+        if (resolving && !QFileInfo::exists(next)) {
+            const QString match = CaseInsensitiveEntry(host, component);
+            if (match.isEmpty())
+                resolving = false;
+            else
+                next = JoinHost(host, match);
+        }
+        host = next;
+    }
+    return host;
+}
+
+// Length in components of prefix when hostPath lies at or below it, -1 otherwise.
+int PrefixDepth(const QString& prefix, const QString& hostPath) {
+    const QStringList prefixParts = Components(prefix);
+    const QStringList pathParts = Components(hostPath);
+    if (prefixParts.size() > pathParts.size()) return -1;
+    for (int i = 0; i < prefixParts.size(); ++i)
+        if (prefixParts[i] != pathParts[i]) return -1;
+    return static_cast<int>(prefixParts.size());
+}
+
+}  // namespace
+
+ProgramPathParts SplitProgramPath(const QString& programPath) {
+    ProgramPathParts parts;
+    QString text = programPath.trimmed();
+    text.replace(u'/', u'\\');
+    if (text.startsWith(QStringLiteral("\\\\"))) {
+        QStringList items = Components(text);
+        if (!items.isEmpty()) parts.server = items.takeFirst();
+        if (!items.isEmpty()) parts.share = items.takeFirst();
+        parts.components = items;
+        return parts;
+    }
+    if (text.size() >= 2 && text[1] == u':' && text[0].isLetter() && text[0].unicode() < 128) {
+        parts.drive = text[0].toUpper();
+        text = text.mid(2);
+    }
+    parts.components = Components(text);
+    return parts;
+}
+
+HostPaths::HostPaths(QMap<QChar, QString> drives, QString networkRoot)
+    : networkRoot_(std::move(networkRoot)) {
+    for (auto it = drives.cbegin(); it != drives.cend(); ++it)
+        drives_.insert(it.key().toUpper(), CleanHostFolder(it.value()));
+}
+
+const QString& HostPaths::DriveMapKey() {
+    static const QString key = QStringLiteral("Software\\Keelwick\\Pelvor\\Drives");
+    return key;
+}
+
+HostPaths HostPaths::FromRegistry(const Registry& registry) {
+    QMap<QChar, QString> drives;
+    drives.insert(u'C', QStringLiteral("/"));
+    for (char16_t letter = u'A'; letter <= u'Z'; ++letter) {
+        const auto folder =
+            registry.readText(RegistryRoot::CurrentUser, DriveMapKey(), QString(QChar(letter)));
+        if (folder && !folder->isEmpty()) drives.insert(QChar(letter), *folder);
+    }
+    const auto network =
+        registry.readText(RegistryRoot::CurrentUser, DriveMapKey(), QStringLiteral("Network"));
+    return HostPaths(drives, network && !network->isEmpty() ? *network : QStringLiteral("/mnt"));
+}
+
+bool HostPaths::isMapped(QChar driveLetter) const { return drives_.contains(driveLetter.toUpper()); }
+
+QString HostPaths::driveFolder(QChar driveLetter) const {
+    return drives_.value(driveLetter.toUpper());
+}
+
+void HostPaths::setDrive(QChar driveLetter, const QString& hostFolder) {
+    if (hostFolder.isEmpty())
+        drives_.remove(driveLetter.toUpper());
+    else
+        drives_.insert(driveLetter.toUpper(), CleanHostFolder(hostFolder));
+}
+
+QString HostPaths::toHost(const QString& programPath) const {
+    const ProgramPathParts parts = SplitProgramPath(programPath);
+    if (parts.isNetwork()) {
+        QStringList below;
+        below << parts.server;
+        if (!parts.share.isEmpty()) below << parts.share;
+        below << parts.components;
+        return ResolveBelow(CleanHostFolder(networkRoot_), below);
+    }
+    if (parts.isRelative()) {
+        return ResolveBelow(QDir::currentPath(), parts.components);
+    }
+    if (!drives_.contains(parts.drive)) return QString();
+    return ResolveBelow(drives_.value(parts.drive), parts.components);
+}
+
+QString HostPaths::toProgram(const QString& hostPath) const {
+    const QString absolute = QDir::cleanPath(QFileInfo(hostPath).absoluteFilePath());
+    int bestDepth = -1;
+    QString bestRoot;
+    QString bestBase;
+    for (auto it = drives_.cbegin(); it != drives_.cend(); ++it) {
+        const int depth = PrefixDepth(it.value(), absolute);
+        if (depth > bestDepth) {
+            bestDepth = depth;
+            bestRoot = QString(it.key()) + u':';
+            bestBase = it.value();
+        }
+    }
+    const QStringList absoluteParts = Components(absolute);
+    const int networkDepth = networkRoot_.isEmpty() ? -1 : PrefixDepth(networkRoot_, absolute);
+    // A network path needs at least the server below the network root.
+    if (networkDepth >= 0 && networkDepth > bestDepth && absoluteParts.size() > networkDepth) {
+        const QStringList rest = absoluteParts.mid(networkDepth);
+        return QStringLiteral("\\\\") + rest.join(u'\\');
+    }
+    if (bestDepth < 0) return QString();
+    const QStringList rest = absoluteParts.mid(bestDepth);
+    return bestRoot + u'\\' + rest.join(u'\\');
+}
+
+}  // namespace harbex

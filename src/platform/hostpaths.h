@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QChar>
+#include <QMap>
+#include <QString>
+
+namespace harbex {
+
+class Registry;
+
+// Maps the program's paths (drive letters such as C:\Data\report.doc and network paths such as
+// \\S1\D\Monday) onto host folders, and back. "\" and "/" both separate; each component is
+// matched exactly first and then without regard to case, because stored paths (browser lists,
+// set files written on the original system) may differ in case from the files on disk.
+class HostPaths {
+public:
+    HostPaths(QMap<QChar, QString> drives, QString networkRoot);
+
+    // Reads the drive map from the registry key Software\Keelwick\Pelvor\Drives: one value per
+    // drive letter naming a host folder, and "Network" naming the network root. Absent values:
+    // C is "/", Network is "/mnt", other letters are unmapped.
+    static HostPaths FromRegistry(const Registry& registry);
+    static const QString& DriveMapKey();
+
+    // Host path for a program path; components that do not exist yet are kept as written.
+    // An empty result means the path lies on an unmapped drive.
+    QString toHost(const QString& programPath) const;
+    // Program path for a host path: the longest mapped prefix wins.
+    QString toProgram(const QString& hostPath) const;
+
+    bool isMapped(QChar driveLetter) const;
+    QString driveFolder(QChar driveLetter) const;  // host folder or empty
+    QString networkRoot() const { return networkRoot_; }
+
+    void setDrive(QChar driveLetter, const QString& hostFolder);
+    void setNetworkRoot(const QString& hostFolder) { networkRoot_ = hostFolder; }
+
+private:
+    QMap<QChar, QString> drives_;  // upper-case letter -> host folder
+    QString networkRoot_;
+};
+
+// Splits a program path into its root ("C:" or "\\SERVER\SHARE", empty for a relative path)
+// and its components.
+struct ProgramPathParts {
+    QChar drive;          // upper-case letter, or null for network and relative paths
+    QString server;       // for \\SERVER\SHARE paths
+    QString share;
+    QStringList components;
+    bool isNetwork() const { return !server.isEmpty(); }
+    bool isRelative() const { return drive.isNull() && server.isEmpty(); }
+};
+ProgramPathParts SplitProgramPath(const QString& programPath);
+
+}  // namespace harbex

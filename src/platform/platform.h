@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/filesystem.h"
+#include "platform/hostpaths.h"
+#include "platform/network.h"
+#include "platform/processes.h"
+#include "platform/prompter.h"
+#include "platform/registry.h"
+#include "platform/startlist.h"
+#include "platform/waits.h"
+
+namespace harbex {
+
+// Settings whose original defaults only make sense on the original system get working
+// equivalents here, in program-path form. Every such default is in this one table.
+//
+// | setting     | original default           | this platform                                  |
+// |-------------|----------------------------|------------------------------------------------|
+// | "Zip Temp"  | C:\                        | the host's temporary folder                    |
+// | "Ext Util"  | C:\utils\pkzip.exe         | the bundled stand-in utility beside the program |
+// | "Log View"  | C:\windows\notepad.exe     | xdg-open, or a text editor found on the PATH    |
+struct PlatformDefaults {
+    QString zipTemp;
+    QString extUtil;
+    QString logViewer;
+    static PlatformDefaults Original();
+};
+
+// Everything the program asks of the operating system. main() installs the real services;
+// tests install temp folders, a settable clock and scripted answers.
+struct Platform {
+    std::unique_ptr<Registry> registry;
+    std::unique_ptr<HostPaths> paths;
+    std::unique_ptr<FileSystem> files;
+    std::unique_ptr<Clock> clock;
+    std::unique_ptr<Waits> waits;
+    std::unique_ptr<Prompter> prompter;
+    std::unique_ptr<Dialogs> dialogs;
+    std::unique_ptr<Processes> processes;
+    std::unique_ptr<Network> network;
+    std::unique_ptr<StartList> startList;
+    QString programFolder;  // program path of the program's folder, with trailing backslash
+    QString programFile;    // program path of the running program file
+    PlatformDefaults defaults;
+
+    // The real services for the running program.
+    static std::unique_ptr<Platform> CreateReal();
+    // Re-reads the drive map after it was edited in the registry.
+    void reloadDriveMap();
+};
+
+// The installed platform; the caller keeps ownership and must outlive every use.
+Platform& CurrentPlatform();
+void InstallPlatform(Platform* platform);
+
+// Short names for the services most code uses.
+inline FileSystem& Files() { return *CurrentPlatform().files; }
+inline Prompter& Prompts() { return *CurrentPlatform().prompter; }
+inline const Clock& Now() { return *CurrentPlatform().clock; }
+
+}  // namespace harbex

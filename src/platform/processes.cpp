@@ -1,0 +1,70 @@
+#include "platform/processes.h"
+
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTimer>
+#include <cerrno>
+#include <csignal>
+#include <unistd.h>
+
+namespace harbex {
+namespace {
+
+int StartErrorNumber(const QString& hostProgram) {
+    const QFileInfo info(hostProgram);
+    if (!info.exists()) return ENOENT;
+    if (info.isDir() || !info.isExecutable()) return EACCES;
+    return ENOEXEC;
+}
+
+}  // namespace
+
+ProcessRun Processes::runAndWait(const QString& hostProgram, const QStringList& arguments,
+                                 quint32 timeoutMs, quint16 /*showWindow*/) {
+    ProcessRun run;
+    QProcess process;
+    process.setProgram(hostProgram);
+    process.setArguments(arguments);
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.setInputChannelMode(QProcess::ForwardedInputChannel);
+    // Its own process group, so that a time-out also ends whatever the program started.
+    process.setChildProcessModifier([] { ::setpgid(0, 0); });
+    process.start();
+    if (!process.waitForStarted(-1)) {
+        run.status = ProcessRun::Status::FailedToStart;
+        run.errorNumber = StartErrorNumber(hostProgram);
+        return run;
+    }
+    const qint64 pid = process.processId();
+    bool timedOut = false;
+    if (process.state() != QProcess::NotRunning) {
+        // Repaints go on while waiting, but no clicks reach the window.
+        QEventLoop loop;
+        QTimer timer;
+        timer.setSingleShot(true);
+        QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+        QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+            timedOut = true;
+            loop.quit();
+        });
+        timer.start(static_cast<int>(std::min<quint32>(timeoutMs, 1u << 30)));
+        if (process.state() != QProcess::NotRunning) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    if (timedOut && process.state() != QProcess::NotRunning) {
+        ::kill(static_cast<pid_t>(-pid), SIGKILL);
+        process.kill();
+        process.waitForFinished(-1);
+        run.status = ProcessRun::Status::TimedOut;
+    } else if (timedOut) {
+        run.status = ProcessRun::Status::Finished;
+    }
+    return run;
+}
+
+bool Processes::startDetached(const QString& hostProgram, const QStringList& arguments,
+                              const QString& hostWorkingFolder) {
+    return QProcess::startDetached(hostProgram, arguments, hostWorkingFolder);
+}
+
+}  // namespace harbex

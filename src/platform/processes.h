@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace harbex {
+
+struct ProcessRun {
+    enum class Status { Finished, TimedOut, FailedToStart };
+    Status status = Status::Finished;
+    int errorNumber = 0;  // the system's error number when the program could not be started
+};
+
+// Starts programs directly (never through a shell) with an argument list.
+class Processes {
+public:
+    virtual ~Processes() = default;
+    // Waits at most timeoutMs for the program to end; on time-out the program and everything it
+    // started are killed before this returns. showWindow is 0 (hidden) or 5 (shown); a
+    // command-line program has no window of its own here, so it only matters to callers' logs.
+    virtual ProcessRun runAndWait(const QString& hostProgram, const QStringList& arguments,
+                                  quint32 timeoutMs, quint16 showWindow);
+    // Starts a program and leaves it running (the log viewer).
+    virtual bool startDetached(const QString& hostProgram, const QStringList& arguments,
+                               const QString& hostWorkingFolder);
+};
+
+}  // namespace harbex

@@ -1,0 +1,30 @@
+#include "platform/waits.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+namespace harbex {
+
+void Waits::waitMilliseconds(quint64 ms) {
+    processPendingMessages();
+    QDeadlineTimer deadline(static_cast<qint64>(ms), Qt::PreciseTimer);
+    // A local event loop sleeps until a message arrives or the deadline passes; it wakes for
+    // every timer and click, so the window stays responsive without burning a core.
+    while (!deadline.hasExpired()) {
+        QEventLoop loop;
+        QTimer timer;
+        timer.setSingleShot(true);
+        timer.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+        timer.start(static_cast<int>(std::min<qint64>(deadline.remainingTime(), 1 << 30)));
+        loop.exec();
+    }
+}
+
+void Waits::processPendingMessages() {
+    if (QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+}  // namespace harbex
