@@ -1,10 +1,238 @@
 #include "app/harbexzodi.h"
 
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QShowEvent>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "engine/collector.h"
+#include "engine/engines.h"
+#include "log/runlogbook.h"
+#include "platform/platform.h"
+#include "schedule/autoruns.h"
+#include "schedule/sequencelist.h"
+#include "schedule/sequencer.h"
+#include "sets/setcommands.h"
+#include "ui/optionswindow.h"
+
 namespace harbex {
 
-THarbexZoDi::THarbexZoDi(QWidget* parent) : QMainWindow(parent) {
+THarbexZoDi::THarbexZoDi(QWidget* parent)
+    : QMainWindow(parent),
+      sets_(std::make_unique<SetCommands>(*this)),
+      log_(std::make_unique<RunLogBook>(*this)),
+      collector_(std::make_unique<Collector>(*this)),
+      sequence_(std::make_unique<SequenceList>(*this)),
+      sequencer_(std::make_unique<Sequencer>(*this)),
+      autoRuns_(std::make_unique<AutoRuns>(*this)),
+      engines_(std::make_unique<Engines>(*this)) {
     setWindowTitle(QStringLiteral("Harbex"));
-    resize(800, 560);
+    resize(860, 560);
+    settings = AppSettings::Defaults(programFolder(), CurrentPlatform().defaults);
+    Timer.setInterval(5000);
+    Delay.setInterval(100);
+    ShedTimer.setInterval(60000);
+    MidnightTimer.setInterval(1000);
+    ShutDown.setInterval(5000);
+    buildCommands();
+    buildMenus();
+    buildToolBar();
+    buildCentralArea();
+    panels.attach(statusBar());
+}
+
+THarbexZoDi::~THarbexZoDi() = default;
+
+QString THarbexZoDi::programFolder() const { return CurrentPlatform().programFolder; }
+
+void THarbexZoDi::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Start-up runs once the window is on screen, as at its first activation.
+    if (!Activated) QMetaObject::invokeMethod(this, &THarbexZoDi::FormActivate, Qt::QueuedConnection);
+}
+
+void THarbexZoDi::buildCommands() {
+    SetCommands& s = *sets_;
+    RunLogBook& l = *log_;
+    Collector& c = *collector_;
+    auto add = [this](const char* name, const char* text, const char* hint,
+                      std::function<void()> handler, bool built = true) {
+        commands.add(QString::fromLatin1(name), QString::fromLatin1(text),
+                     QString::fromLatin1(hint), std::move(handler), built);
+    };
+    // Files
+    add("LoadSet", "&Load Backup Set", "Load Backup Set",
+        [&s] { s.LoadbackupsetClick(LoadSender::Command); });
+    add("SavebackupSet2", "&Save backup Set", "Save the backup set", [&s] { s.SavebackupSet2Click(); });
+    add("Savebkset", "Save Backup Set &As", "Save Backup Set", [&s] { s.Savedlg(); });
+    add("CreateBackupSet", "&Create Backup set", "Create a new backup set",
+        [&s] { s.CreateBackupSetClick(); });
+    add("ExitNB", "&Quit Harbex", "Quit Harbex", [this] { close(); });
+    // Backup
+    add("CollectFiles", "Collect Files", "Collect the files to back up", [&c] { c.CollectClick(); });
+    add("Collect", "Collect Files", "Collect the files to back up", [&c] { c.CollectClick(); });
+    add("CreateZipFiles", "Create Zip Files", "Create Zip Files", nullptr, false);
+    add("Zipup", "Create Zip Files", "Create Zip Files", nullptr, false);
+    add("ExportFiles", "Export Files", "Copy the collected files to their destinations", nullptr, false);
+    add("StartBackup", "Start Backup", "Start Backup", nullptr, false);
+    add("DoAll", "Backup All", "Collect, compress and copy the backup set", nullptr, false);
+    add("ViewBackupOperation", "View Backup Operation", "View Backup Operation",
+        [&s] { s.ViewBackupOperation1Click(); });
+    add("ViewLogFile", "&View Log File", "View Log File", [&l] { l.ViewLogFile1Click(); });
+    add("ClearLog", "Clear Log", "Clear Log", [&l] { l.ClearLog1Click(); });
+    add("StopSheduledbackups", "Stop Sheduled backups", "Stop Sheduled backups",
+        [this] { autoRuns_->StopSheduledbackups1Click(); });
+    add("CreateDailys", "Create Dailys", "Create Daily Folders", nullptr, false);
+    add("Network", "Test Network Connections", "Test Network Connections", nullptr, false);
+    // Wizard
+    add("NewBackupset", "New Backup set", "New Backup set", [&s] { s.NewBackupset1Click(); }, false);
+    add("EditExisting", "Edit Existing", "Edit Existing", [&s] { s.EditExisting1Click(); }, false);
+    // Options
+    add("Summary", "Summary", "Show Backup summary", [&s] { s.SummaryClick(); });
+    add("SummaryBtn", "Summary", "Show Backup summary", [&s] { s.SummaryClick(); });
+    add("OptionsBtn", "Options", "Show the options", nullptr, false);
+    add("SetDefaults", "Set Defaults", "Set Defaults", [&s] { s.DefsbtnClick(); });
+    add("DisplayBUSFile", "Show BUS file", "Show BUS file", nullptr);
+    add("EnabLog", "Enable Log File", "Enable Log File", nullptr);
+    add("Diagnostics", "Diagnostics", "Show the network search diagnostics", [this] {
+        showOptionsPanel(QStringLiteral("Diags"));
+    });
+    QAction* showBus = commands.action(QStringLiteral("DisplayBUSFile"));
+    showBus->setCheckable(true);
+    connect(showBus, &QAction::triggered, this, [this](bool checked) { sets_->ShowBus(checked); });
+    QAction* enabLog = commands.action(QStringLiteral("EnabLog"));
+    enabLog->setCheckable(true);
+    connect(enabLog, &QAction::triggered, this, [this, enabLog] {
+        log_->EnabLogExecute();
+        enabLog->setChecked(settings.EnabLog);
+    });
+}
+
+void THarbexZoDi::buildMenus() {
+    auto menu = [this](const char* title, std::initializer_list<const char*> names) {
+        QMenu* m = menuBar()->addMenu(QString::fromLatin1(title));
+        for (const char* name : names) {
+            if (QString::fromLatin1(name).isEmpty())
+                m->addSeparator();
+            else
+                m->addAction(commands.action(QString::fromLatin1(name)));
+        }
+        return m;
+    };
+    menu("&Files", {"LoadSet", "SavebackupSet2", "Savebkset", "CreateBackupSet", "", "ExitNB"});
+    menu("&Backup", {"CollectFiles", "CreateZipFiles", "ExportFiles", "StartBackup", "",
+                     "ViewBackupOperation", "", "ViewLogFile", "ClearLog", "",
+                     "StopSheduledbackups"});
+    menu("Backup &Wizard", {"NewBackupset", "EditExisting"});
+    menu("&Options", {"Summary", "SetDefaults", "OptionsBtn", "", "EnabLog", "DisplayBUSFile",
+                      "Diagnostics"});
+}
+
+void THarbexZoDi::buildToolBar() {
+    QToolBar* bar = addToolBar(QStringLiteral("Tools"));
+    bar->setObjectName(QStringLiteral("ToolBar"));
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    struct Tool {
+        const char* name;
+        QStyle::StandardPixmap icon;
+    };
+    const Tool tools[] = {
+        {"LoadSet", QStyle::SP_DialogOpenButton},     {"Savebkset", QStyle::SP_DialogSaveButton},
+        {"Collect", QStyle::SP_FileDialogContentsView}, {"Zipup", QStyle::SP_DriveHDIcon},
+        {"DoAll", QStyle::SP_MediaPlay},               {"CreateDailys", QStyle::SP_FileDialogNewFolder},
+        {"Network", QStyle::SP_DriveNetIcon},          {"SummaryBtn", QStyle::SP_FileDialogDetailedView},
+        {"OptionsBtn", QStyle::SP_FileDialogListView},  {"ExitNB", QStyle::SP_DialogCloseButton},
+    };
+    for (const Tool& tool : tools) {
+        QAction* action = commands.action(QString::fromLatin1(tool.name));
+        action->setIcon(style()->standardIcon(tool.icon));
+        bar->addAction(action);
+    }
+}
+
+void THarbexZoDi::buildCentralArea() {
+    auto* area = new QWidget;
+    auto* layout = new QVBoxLayout(area);
+    centralText_ = new QLabel;
+    centralText_->setAlignment(Qt::AlignCenter);
+    centralText_->setTextFormat(Qt::RichText);
+    layout->addWidget(centralText_);
+    setCentralWidget(area);
+    refreshCentralArea();
+}
+
+void THarbexZoDi::refreshCentralArea() {
+    if (!centralText_) return;
+    centralText_->setText(
+        QStringLiteral("<div style='color:#1f4e79'><p style='font-size:28pt; font-weight:bold'>"
+                       "Harbex</p><p style='font-size:11pt'>Configurable backup solutions for "
+                       "small to medium networks</p></div>"));
+}
+
+void THarbexZoDi::setCaption(const QString& caption) { setWindowTitle(caption); }
+
+void THarbexZoDi::handleMessages() { CurrentPlatform().waits->processPendingMessages(); }
+
+void THarbexZoDi::LoadSettings() {
+    settings = ReadSettings(*CurrentPlatform().registry, programFolder(), CurrentPlatform().defaults);
+    panels.set(1, settings.BusFile);
+    Timer.setInterval(settings.TimerInterval);
+    Delay.setInterval(settings.TimerInterval / 50);
+    commands.action(QStringLiteral("EnabLog"))->setChecked(settings.EnabLog);
+    // A stored "StartUp" runs its handling, as checking the box does.
+    if (settings.StartUp) StartUpClick();
+}
+
+void THarbexZoDi::SaveSettings() {
+    settings.BusFile = busFile();
+    settings.TimerInterval = Timer.interval();
+    QString error;
+    if (!WriteSettings(*CurrentPlatform().registry, settings, &error)) Prompts().message(error);
+}
+
+bool THarbexZoDi::saveSetText(const QString& path) {
+    QString error;
+    if (Files().writeText(path, Netsave, &error)) return true;
+    Prompts().message(error);
+    return false;
+}
+
+void THarbexZoDi::showOptionsPanel(const QString& tab) {
+    view.OptionsVisible = true;
+    view.OptionsTab = tab;
+    if (!optionsWindow_) optionsWindow_ = std::make_unique<TextWindow>(*this);
+    optionsWindow_->showTab(tab);
+}
+
+// ---- features that arrive later ----
+
+void THarbexZoDi::WizardBtnClick() {}
+void THarbexZoDi::LocalModeClick() {}
+void THarbexZoDi::FindMappedDrives1Click() {}
+void THarbexZoDi::SetFileTypeCaptions() {}
+void THarbexZoDi::StartUpClick() {}
+bool THarbexZoDi::CheckDriveConnections() { return true; }
+void THarbexZoDi::SetUpDirsClick() {}
+void THarbexZoDi::AbortAutoClick() { autoRuns_->AbortAutoClick(); }
+
+void THarbexZoDi::RestoreBtnClick() {
+    for (qsizetype i = model.RemovedList.size() - 1; i >= 0; --i)
+        if (!model.Drivelist.contains(model.RemovedList[i])) model.Drivelist << model.RemovedList[i];
+    model.RemovedList.clear();
+}
+
+bool THarbexZoDi::LoadArchiveNames(const QString& path) {
+    const TextReadResult read = Files().readLines(path);
+    if (!read.ok) return false;
+    ArchiveNames.clear();
+    for (const QString& line : read.lines)
+        if (!line.trimmed().isEmpty()) ArchiveNames << line.trimmed();
+    return true;
 }
 
 }  // namespace harbex

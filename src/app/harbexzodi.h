@@ -1,14 +1,163 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
+#include <QTimer>
+#include <memory>
+
+#include "app/commands.h"
+#include "app/statuspanels.h"
+#include "app/windowstate.h"
+#include "sets/appsettings.h"
+#include "sets/backupsetmodel.h"
+
+class QLabel;
 
 namespace harbex {
 
-// The main window and the program's controller.
+class SetCommands;
+class RunLogBook;
+class Collector;
+class SequenceList;
+class Sequencer;
+class AutoRuns;
+class Engines;
+class TextWindow;
+
+// Who started the set reader: start-up, the sequencer and the set commands pass the status panel
+// that names the set file; the menu and toolbar command passes itself and gets a file dialog.
+enum class LoadSender { StatusPanel, Command };
+
+// The main window and the program's controller: it owns the current backup set, the settings,
+// the status bar, the run lists, the log, the timers and the subsystems, and mediates between
+// them. Each subsystem keeps its handlers in a class of its own.
 class THarbexZoDi : public QMainWindow {
     Q_OBJECT
 public:
     explicit THarbexZoDi(QWidget* parent = nullptr);
+    ~THarbexZoDi() override;
+
+    // ---- start-up ----
+    void FormActivate();
+    QString BuildTitleText() const;
+    QString programFolder() const;
+
+    // ---- the shared state ----
+    BackupSetModel model;
+    AppSettings settings;
+    WindowState view;
+    StatusPanels panels;
+    Commands commands{this};
+
+    // Timers; all disabled until something arms them.
+    QTimer Timer;          // countdown before an automatic run
+    QTimer Delay;          // the countdown bar, one fiftieth of Timer
+    QTimer ShedTimer;      // minutes to a scheduled time
+    QTimer MidnightTimer;  // the midnight step
+    QTimer ShutDown;       // closing after automatic work
+
+    bool Activated = false;
+    bool Idle = false;
+    bool SummaryStale = false;
+    bool OptionsMayClose = false;
+    bool NewSetMode = false;
+    bool SinglePageEdit = false;
+    bool BrowserFilesChosen = false;
+    int WelcomeChoice = 0;
+    int NewSetAnswer = 0;  // the new set dialog's last answer, kept across showings
+    QString TitleText;
+    int MinutesToGo = 0;
+    int SequenceIndex = 0;
+
+    // Run lists
+    QStringList BackupSet;
+    QStringList collectset;
+    std::unique_ptr<QStringList> DuplicateCopies;
+    int UserFolderCount = 0;
+    int ReportStart = 0;
+    int ReportEnd = 1;
+    QStringList UsedInitials;  // archive initials already used in this run
+    QStringList ArchiveNames;  // the user's archive names of the set
+
+    // Drives
+    std::unique_ptr<QStringList> NetworkList;
+    QString NetworkListFile;
+    QStringList NetDrives;
+    int NetDrivesIndex = -1;
+
+    // The set text last read or composed; it is what the save commands write.
+    QString Netsave;
+
+    // ---- subsystems ----
+    SetCommands& sets() { return *sets_; }
+    RunLogBook& log() { return *log_; }
+    Collector& collector() { return *collector_; }
+    SequenceList& sequence() { return *sequence_; }
+    Sequencer& sequencer() { return *sequencer_; }
+    AutoRuns& autoRuns() { return *autoRuns_; }
+    Engines& engines() { return *engines_; }
+
+    // ---- operations shared by several subsystems ----
+    void LoadSettings();
+    void SaveSettings();
+    // The window caption.
+    void setCaption(const QString& caption);
+    // Shows the Options panel on a tab (a read-only window until the panel exists).
+    void showOptionsPanel(const QString& tab);
+    // Where the set's path is.
+    QString busFile() const { return panels.text(1); }
+    // Saves the set text to a path; reports a failure with the system's message.
+    bool saveSetText(const QString& path);
+    // Handles window messages that are waiting, once.
+    void handleMessages();
+
+    // Operations of features that are not part of this build yet. Each does the least that
+    // keeps its callers correct and is replaced when its feature arrives.
+    void WizardBtnClick();                      // start the set-up wizard
+    void LocalModeClick();                      // local drives instead of network drives
+    void FindMappedDrives1Click();              // rebuild the network drive list
+    void SetFileTypeCaptions();                 // common file type check box captions
+    void StartUpClick();                        // launch at start-up
+    bool CheckDriveConnections();               // pre-run drive check
+    void SetUpDirsClick();                      // daily folder set-up
+    void RestoreBtnClick();                     // deactivated drives back to active
+    void AbortAutoClick();                      // cancel a pending countdown
+    bool LoadArchiveNames(const QString& path); // the ".lst" names list
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildCommands();
+    void buildMenus();
+    void buildToolBar();
+    void buildCentralArea();
+    void refreshCentralArea();
+
+    // Start-up steps, in order.
+    void StartUpSequence();
+    void SetUpCompression();
+    void ContinueTodaysLog();
+    void CheckTemporaryFolder();
+    void ShowSplash();
+    void ChooseCurrentSet();
+    void FirstRunSet();
+    void SequencingSet();
+    void ManualSet();
+    void LoadNetworkList();
+    void StartUpBehaviour();
+    void ScheduledStart();
+    void PromptForMissedBackup();
+
+    std::unique_ptr<SetCommands> sets_;
+    std::unique_ptr<RunLogBook> log_;
+    std::unique_ptr<Collector> collector_;
+    std::unique_ptr<SequenceList> sequence_;
+    std::unique_ptr<Sequencer> sequencer_;
+    std::unique_ptr<AutoRuns> autoRuns_;
+    std::unique_ptr<Engines> engines_;
+    std::unique_ptr<TextWindow> optionsWindow_;
+    QLabel* centralText_ = nullptr;
 };
 
 }  // namespace harbex

@@ -1,6 +1,7 @@
 #include "platform/dialogs.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -62,5 +63,11 @@ std::optional<QString> WidgetDialogs::chooseFolder(const QString& title,
     if (chosen.isEmpty()) return std::nullopt;
     return paths_.toProgram(chosen);
 }
+
+}  // namespace harbex
+
+namespace harbex {
+
+void WidgetDialogs::execForm(QDialog& form) { form.exec(); }
 
 }  // namespace harbex

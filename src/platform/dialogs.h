@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+class QDialog;
+
 namespace harbex {
 
 class HostPaths;
@@ -24,6 +26,8 @@ public:
     virtual std::optional<QString> saveFile(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> chooseFolder(const QString& title,
                                                 const QString& initialFolder) = 0;
+    // Shows one of the program's own modal windows (welcome, new set, ...) until it closes.
+    virtual void execForm(QDialog& form) = 0;
 };
 
 class WidgetDialogs : public Dialogs {
@@ -33,6 +37,7 @@ public:
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
     std::optional<QString> chooseFolder(const QString& title,
                                         const QString& initialFolder) override;
+    void execForm(QDialog& form) override;
 
 private:
     const HostPaths& paths_;

@@ -24,6 +24,9 @@ QString FindLogViewer(const HostPaths& paths) {
 
 }  // namespace
 
+QString ZipEngineModuleName() { return QStringLiteral("libharbexzipdll.so"); }
+QString UnzipEngineModuleName() { return QStringLiteral("libharbexunzdll.so"); }
+
 PlatformDefaults PlatformDefaults::Original() {
     return {QStringLiteral("C:\\"), QStringLiteral("C:\\utils\\pkzip.exe"),
             QStringLiteral("C:\\windows\\notepad.exe")};

@@ -31,6 +31,10 @@ struct PlatformDefaults {
     static PlatformDefaults Original();
 };
 
+// File names of the internal zip engine's two modules, kept in the program's folder.
+QString ZipEngineModuleName();
+QString UnzipEngineModuleName();
+
 // Everything the program asks of the operating system. main() installs the real services;
 // tests install temp folders, a settable clock and scripted answers.
 struct Platform {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDialog>
 
 namespace harbex::test {
 
@@ -85,6 +86,17 @@ std::optional<QString> ScriptedDialogs::chooseFolder(const QString& title,
                                                      const QString& initialFolder) {
     requests << FileDialogRequest{title, QString(), QString(), initialFolder, QString()};
     return next(title);
+}
+
+void ScriptedDialogs::execForm(QDialog& form) {
+    formsShown << QString::fromLatin1(form.metaObject()->className());
+    if (formActions_.empty()) {
+        ADD_FAILURE() << "unexpected window: " << form.metaObject()->className();
+        return;
+    }
+    auto action = std::move(formActions_.front());
+    formActions_.pop_front();
+    action(form);
 }
 
 }  // namespace harbex::test

@@ -79,6 +79,11 @@ public:
     std::optional<QString> openFile(const FileDialogRequest& request) override;
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
     std::optional<QString> chooseFolder(const QString& title, const QString& initialFolder) override;
+    // Runs the next scripted action on the window instead of showing it; the action plays the
+    // user (clicks a button, lets a timer expire).
+    void execForm(QDialog& form) override;
+    void onNextForm(std::function<void(QDialog&)> action) { formActions_.push_back(std::move(action)); }
+    QStringList formsShown;  // window titles or class names, in order
 
     // A program path, or std::nullopt for Cancel.
     void answerNext(const std::optional<QString>& answer) {
@@ -94,6 +99,7 @@ private:
         QString path;
     };
     std::deque<Answer> answers_;
+    std::deque<std::function<void(QDialog&)>> formActions_;
 };
 
 class FakeNetwork : public Network {

@@ -1,0 +1,69 @@
+#include "app/statuspanels.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QStatusBar>
+
+namespace harbex {
+namespace {
+
+struct PanelDesign {
+    int width;
+    Qt::Alignment alignment;
+    const char* text;
+};
+
+// Widths, alignments and design-time texts of the panels.
+constexpr std::array<PanelDesign, StatusPanels::kCount> kDesign = {{
+    {65, Qt::AlignHCenter, ""},
+    {220, Qt::AlignLeft, "BUSFILE"},
+    {40, Qt::AlignLeft, "-u -s -t"},
+    {40, Qt::AlignHCenter, "COMP"},
+    {248, Qt::AlignLeft, "MESSAGES"},
+    {90, Qt::AlignHCenter, ""},
+    {50, Qt::AlignHCenter, "FN"},
+    {54, Qt::AlignHCenter, "SEQ"},
+}};
+
+}  // namespace
+
+StatusPanels::StatusPanels() {
+    for (int i = 0; i < kCount; ++i) texts_[i] = QString::fromLatin1(kDesign[i].text);
+}
+
+void StatusPanels::attach(QStatusBar* bar) {
+    bar_ = bar;
+    bar->setSizeGripEnabled(true);
+    for (int i = 0; i < kCount; ++i) {
+        auto* label = new QLabel(texts_[i], bar);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setAlignment(kDesign[i].alignment | Qt::AlignVCenter);
+        label->setMinimumWidth(kDesign[i].width);
+        label->setMaximumWidth(i == 4 ? QWIDGETSIZE_MAX : kDesign[i].width);
+        label->setTextFormat(Qt::PlainText);
+        label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        // The message panel takes the room left over; long paths show their beginning.
+        bar->addWidget(label, i == 4 ? 1 : 0);
+        labels_[i] = label;
+    }
+}
+
+void StatusPanels::set(int panel, const QString& text) {
+    if (panel < 0 || panel >= kCount) return;
+    texts_[panel] = text;
+    if (labels_[panel]) {
+        labels_[panel]->setText(text);
+        labels_[panel]->setToolTip(text);
+    }
+}
+
+QString StatusPanels::text(int panel) const {
+    if (panel < 0 || panel >= kCount) return QString();
+    return texts_[panel];
+}
+
+void StatusPanels::repaint() {
+    if (bar_) bar_->repaint();
+}
+
+}  // namespace harbex

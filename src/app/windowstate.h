@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace harbex {
+
+// What the window shows besides the set itself: visibility and captions of controls that the
+// set's rules switch, the display labels of the engine, and the Options panel's page. Kept as
+// plain data so that the rules can be checked without widgets; the widgets follow it.
+struct WindowState {
+    // Source controls
+    bool CommactivelabVisible = false;  // "Common file backup enabled"
+    bool usebrowser = false;
+    bool AllFiles = false;
+    int FileFiltersIndex = 0;  // the filter selector, 0 = "All files|*.*"
+    bool ChooseSourceEnabled = true;
+    bool ChooseFiltersEnabled = true;
+    QStringList CListBox1;  // common files found
+    QString FFound;
+    // Destination controls
+    QStringList Daylist;
+    bool DailyTabVisible = false;
+    bool dailyLabVisible = false;
+    // Compression controls
+    bool ZipTabVisible = false;
+    bool FixedOptionVisible = true;
+    bool ZipFilesEnabled = true;
+    bool NametypeVisible = true;
+    QString NametypeSecondCaption = QStringLiteral("Keelwick");
+    bool SnamVisible = true;
+    QString Snam = QStringLiteral("Specific name");
+    bool ZipNameVisible = true;
+    bool ZipNameEnabled = true;
+    QString ZipName = QStringLiteral("Keelwick");
+    QString ZipUtil;
+    bool internalEnabled = true;
+    bool SelZipUtilityVisible = false;
+    // Schedule controls
+    bool MounthPickerVisible = false;
+    // Options panel
+    bool OptionsVisible = false;
+    QString OptionsTab;
+    QString Label25;  // the set path on the Summary tab
+    bool NetsaveVisible = false;
+    // Collection display
+    QString tobackup;
+    QString FolderCount;
+    int CheckBar = 0;
+};
+
+}  // namespace harbex

@@ -1,0 +1,183 @@
+#include "sets/appsettings.h"
+
+#include <variant>
+
+#include "util/datetimetext.h"
+
+namespace harbex {
+namespace {
+
+enum class Kind { Flag, Integer, Text };
+
+using Field = std::variant<bool AppSettings::*, int AppSettings::*, QString AppSettings::*>;
+
+struct Entry {
+    const char* readName;   // the name LoadSettings asks for
+    const char* writeName;  // the name SaveSettings writes (differs only in case)
+    Field field;
+    int minimum = INT_MIN;  // integers outside [minimum, maximum] are clamped
+    int maximum = INT_MAX;
+};
+
+// The values in the order LoadSettings reads them. Defaults come from AppSettings::Defaults.
+const std::array<Entry, 34>& Table() {
+    static const std::array<Entry, 34> table = {{
+        {"First", "First", &AppSettings::First},
+        {"Bus File", "Bus File", &AppSettings::BusFile},
+        {"Timer Interval", "Timer Interval", &AppSettings::TimerInterval},
+        {"Auto Interval", "Auto Interval", &AppSettings::AutoInterval, 1, 1440},
+        {"Zip temp", "Zip Temp", &AppSettings::ZipTemp},
+        {"Internal Compression", "Internal Compression", &AppSettings::internal},
+        {"Splash", "Splash", &AppSettings::ShowSplash},
+        {"Dups", "Dups", &AppSettings::Duplicates},
+        {"Ext Util", "Ext Util", &AppSettings::ExtUtilPath},
+        {"A Box", "A Box", &AppSettings::AbortBox},
+        {"Move", "Move", &AppSettings::MoveDrives},
+        {"Restore", "Restore", &AppSettings::RestoreDrives},
+        {"A Quit", "A Quit", &AppSettings::QuitAfterAuto},
+        {"Show Z", "Show Z", &AppSettings::ShowZipping},
+        {"DTemps", "DTemps", &AppSettings::DelTemps},
+        {"SOE", "SOE", &AppSettings::SaveOnExit},
+        {"Log view", "Log View", &AppSettings::LogViewer},
+        {"DRUN", "DRUN", &AppSettings::MonitorDRUN},
+        {"R Key", "R Key", &AppSettings::RegKey},
+        {"M App", "M App", &AppSettings::DOSApp},
+        {"Miss", "Miss", &AppSettings::PromptMissed, -1, 3},
+        {"Log", "Log", &AppSettings::LogFileName},
+        {"MMode", "MMode", &AppSettings::SequencingMode},
+        {"SkipMode", "SkipMode", &AppSettings::Skip},
+        {"Logging", "Logging", &AppSettings::EnabLog},
+        {"Search Errors", "Search Errors", &AppSettings::SearchErrors},
+        {"StartUp", "StartUp", &AppSettings::StartUp},
+        {"Reconnect", "Reconnect", &AppSettings::AlwaysBuildNet},
+        {"Local Mode", "Local Mode", &AppSettings::LocalMode},
+        {"No AB", "No AB", &AppSettings::NoAB},
+        {"L Options", "L Options", &AppSettings::LogOptions, -1, 3},
+        {"V Options", "V Options", &AppSettings::ViewOptions, -1, 1},
+        {"L Count", "L Count", &AppSettings::LogCounter},
+        {"L Drive", "L Drive", &AppSettings::LastDrive, -1, 23},
+    }};
+    return table;
+}
+
+std::optional<int> IntegerText(const QString& text) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok) return std::nullopt;
+    return value;
+}
+
+QString Name(const char* name) { return QString::fromLatin1(name); }
+
+QString RowName(const char* name, int row) { return Name(name) + QString::number(row); }
+
+class Reader {
+public:
+    explicit Reader(const Registry& registry) : registry_(registry) {}
+    std::optional<QString> text(const QString& name) const {
+        return registry_.readText(RegistryRoot::CurrentUser, SettingsKey(), name);
+    }
+    void flag(const QString& name, bool& field) const {
+        if (const auto value = text(name))
+            if (const auto number = IntegerText(*value)) field = *number != 0;
+    }
+    void integer(const QString& name, int& field, int minimum = INT_MIN, int maximum = INT_MAX) const {
+        if (const auto value = text(name))
+            if (const auto number = IntegerText(*value)) field = std::clamp(*number, minimum, maximum);
+    }
+    void string(const QString& name, QString& field) const {
+        if (const auto value = text(name)) field = *value;
+    }
+    void date(const QString& name, QDate& field) const {
+        if (const auto value = text(name))
+            if (const auto parsed = ParseDateText(*value)) field = *parsed;
+    }
+    void time(const QString& name, QTime& field) const {
+        if (const auto value = text(name))
+            if (const auto parsed = ParseTimeText(*value)) field = *parsed;
+    }
+
+private:
+    const Registry& registry_;
+};
+
+}  // namespace
+
+const QString& SettingsKey() {
+    static const QString key = QStringLiteral("Software\\Keelwick\\Pelvor");
+    return key;
+}
+
+void AppSettings::setDelayTime(int seconds) {
+    const int clamped = std::clamp(seconds, 1, 60);
+    if (clamped == DelayTime) return;
+    DelayTime = clamped;
+    TimerInterval = clamped * 1000;
+}
+
+AppSettings AppSettings::Defaults(const QString& programFolder, const PlatformDefaults& platform) {
+    AppSettings settings;
+    settings.BusFile = programFolder + QStringLiteral("default.bus");
+    settings.ZipTemp = platform.zipTemp;
+    settings.ExtUtilPath = platform.extUtil;
+    settings.LogViewer = platform.logViewer;
+    return settings;
+}
+
+AppSettings ReadSettings(const Registry& registry, const QString& programFolder,
+                         const PlatformDefaults& platform) {
+    AppSettings settings = AppSettings::Defaults(programFolder, platform);
+    const Reader reader(registry);
+    for (const Entry& entry : Table()) {
+        const QString name = Name(entry.readName);
+        if (auto flag = std::get_if<bool AppSettings::*>(&entry.field))
+            reader.flag(name, settings.**flag);
+        else if (auto number = std::get_if<int AppSettings::*>(&entry.field))
+            reader.integer(name, settings.**number, entry.minimum, entry.maximum);
+        else
+            reader.string(name, settings.*std::get<QString AppSettings::*>(entry.field));
+    }
+    for (int row = 0; row < 8; ++row) {
+        ShedInfo& info = settings.Sequence[row];
+        reader.flag(RowName("SActive", row), info.Active);
+        reader.integer(RowName("SHType", row), info.SchedType);
+        reader.string(RowName("FName", row), info.BusFile);
+        reader.integer(RowName("SWD", row), info.OnWeekday);
+        reader.integer(RowName("SMD", row), info.OnMonthDay);
+        reader.date(RowName("SD", row), info.OnDate);
+        reader.time(RowName("ST", row), info.AtTime);
+    }
+    // The spin edit starts at 5; it moves (and with it the interval) only to a different value.
+    settings.setDelayTime(settings.TimerInterval / 1000);
+    return settings;
+}
+
+bool WriteSettings(Registry& registry, const AppSettings& settings, QString* error) {
+    auto write = [&](const QString& name, const QString& value) {
+        return registry.writeText(RegistryRoot::CurrentUser, SettingsKey(), name, value, error);
+    };
+    for (const Entry& entry : Table()) {
+        QString value;
+        if (auto flag = std::get_if<bool AppSettings::*>(&entry.field))
+            value = settings.**flag ? QStringLiteral("1") : QStringLiteral("0");
+        else if (auto number = std::get_if<int AppSettings::*>(&entry.field))
+            value = QString::number(settings.**number);
+        else
+            value = settings.*std::get<QString AppSettings::*>(entry.field);
+        if (!write(Name(entry.writeName), value)) return false;
+    }
+    for (int row = 0; row < 8; ++row) {
+        const ShedInfo& info = settings.Sequence[row];
+        const bool ok = write(RowName("SActive", row), info.Active ? QStringLiteral("1") : QStringLiteral("0")) &&
+                        write(RowName("SHType", row), QString::number(info.SchedType)) &&
+                        write(RowName("FName", row), info.BusFile) &&
+                        write(RowName("SWD", row), QString::number(info.OnWeekday)) &&
+                        write(RowName("SMD", row), QString::number(info.OnMonthDay)) &&
+                        write(RowName("SD", row), DateText(info.OnDate)) &&
+                        write(RowName("ST", row), TimeText(info.AtTime));
+        if (!ok) return false;
+    }
+    return true;
+}
+
+}  // namespace harbex

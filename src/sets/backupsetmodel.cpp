@@ -1,0 +1,38 @@
+#include "sets/backupsetmodel.h"
+
+#include <algorithm>
+
+#include "platform/platform.h"
+
+namespace harbex {
+
+int ClampRadioIndex(int index, int itemCount) { return std::clamp(index, -1, itemCount - 1); }
+
+int ComboIndex(int index, int itemCount) { return index >= 0 && index < itemCount ? index : -1; }
+
+int ClampDayOfMonth(int day) { return std::clamp(day, 1, 31); }
+
+QString FileNameOf(const QString& path) {
+    const qsizetype slash = std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
+    return path.mid(slash + 1);
+}
+
+QString FolderOf(const QString& path) {
+    const qsizetype slash = std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
+    return slash < 0 ? QString() : path.left(slash);
+}
+
+QString CompanionFileName(const QString& setPath, const QString& extension,
+                          const QString& programFolder) {
+    const QString folder = FolderOf(setPath);
+    // A drive root ("C:") is a folder too.
+    const QString folderToCheck = folder.endsWith(u':') ? folder + u'\\' : folder;
+    if (folder.isEmpty() || !Files().folderExists(folderToCheck))
+        return programFolder + QStringLiteral("Default") + extension;
+    QString name = FileNameOf(setPath);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot >= 0) name.truncate(dot);
+    return programFolder + name + extension;
+}
+
+}  // namespace harbex

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+namespace harbex {
+
+// "New Backup-Set": asks for the name of a new set. Its answer is the tag of the button last
+// pressed (Ok 0, Cancel 1); the caller keeps it across showings.
+class TNewSetForm : public QDialog {
+    Q_OBJECT
+public:
+    TNewSetForm(int previousAnswer, QString currentSetPath, QWidget* parent = nullptr);
+
+    void DumpClick();           // "Replace Existing"
+    void ButtonClick(int tag);  // Ok and Cancel
+    int answer() const { return answer_; }
+
+    QLineEdit* NewName = nullptr;
+    QPushButton* Dump = nullptr;
+    QPushButton* DsFancyButton2 = nullptr;  // Ok
+    QPushButton* DsFancyButton1 = nullptr;  // Cancel
+
+private:
+    int answer_;
+    QString currentSetPath_;
+};
+
+}  // namespace harbex

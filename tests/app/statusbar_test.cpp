@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QStatusBar>
+
+#include "support/controllerfixture.h"
+
+namespace harbex::test {
+namespace {
+
+class StatusBarTest : public ControllerTest {};
+
+TEST_F(StatusBarTest, EightPanelsWithTheirDesignTextsAndWidths) {
+    THarbexZoDi& z = controller();
+    const QStringList design = {QString(), QStringLiteral("BUSFILE"), QStringLiteral("-u -s -t"),
+                                QStringLiteral("COMP"), QStringLiteral("MESSAGES"), QString(),
+                                QStringLiteral("FN"), QStringLiteral("SEQ")};
+    const int widths[] = {65, 220, 40, 40, 248, 90, 50, 54};
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(z.panels[i], design[i]) << i;
+        auto* label = z.statusBar()->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(i));
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text(), design[i]);
+        EXPECT_EQ(label->minimumWidth(), widths[i]);
+    }
+    z.panels.set(4, QStringLiteral("Collecting"));
+    EXPECT_EQ(z.statusBar()->findChild<QLabel*>(QStringLiteral("StatusPanel4"))->text(),
+              QStringLiteral("Collecting"));
+}
+
+TEST_F(StatusBarTest, TimersAreAllDisabledUntilArmed) {
+    THarbexZoDi& z = controller();
+    for (QTimer* timer : {&z.Timer, &z.Delay, &z.ShedTimer, &z.MidnightTimer, &z.ShutDown})
+        EXPECT_FALSE(timer->isActive());
+    EXPECT_EQ(z.ShedTimer.interval(), 60000);
+    EXPECT_EQ(z.MidnightTimer.interval(), 1000);
+    EXPECT_EQ(z.ShutDown.interval(), 5000);
+}
+
+TEST_F(StatusBarTest, CommandsOfFeaturesNotBuiltYetStayDisabledAndSaySo) {
+    THarbexZoDi& z = controller();
+    QAction* zip = z.commands.action(QStringLiteral("CreateZipFiles"));
+    ASSERT_NE(zip, nullptr);
+    z.commands.setEnabled(QStringLiteral("CreateZipFiles"), true);
+    EXPECT_FALSE(zip->isEnabled());
+    EXPECT_TRUE(zip->toolTip().contains(QStringLiteral("not available")));
+    QAction* load = z.commands.action(QStringLiteral("LoadSet"));
+    EXPECT_TRUE(load->isEnabled());
+    EXPECT_EQ(load->toolTip(), QStringLiteral("Load Backup Set"));
+}
+
+}  // namespace
+}  // namespace harbex::test

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <memory>
+
+#include "app/harbexzodi.h"
+#include "support/world.h"
+
+namespace harbex::test {
+
+// The program on a test machine: the controller is created on demand, after a test has prepared
+// the registry and the files, and is destroyed before the machine.
+class ControllerTest : public WorldTest {
+protected:
+    ControllerTest();
+    ~ControllerTest() override;
+
+    // Creates the controller without starting it.
+    THarbexZoDi& controller();
+    // Creates the controller and runs its start-up sequence.
+    THarbexZoDi& start();
+
+    // Puts the internal engine's two modules in the program's folder, so that start-up finds a
+    // compression engine without asking.
+    void installEngine();
+    void removeEngine();
+    // Settings for a start that is not the first: no splash, the set file named.
+    void settingsForLaterStart(const QString& busFile = QString());
+    QString setPath(const QString& name) const { return world.programFolder() + name; }
+
+    std::unique_ptr<THarbexZoDi> z;
+};
+
+}  // namespace harbex::test
