@@ -98,9 +98,9 @@ void THarbexZoDi::buildCommands() {
     add("SetDefaults", "Set Defaults", "Set Defaults", [&s] { s.DefsbtnClick(); });
     add("DisplayBUSFile", "Show BUS file", "Show BUS file", nullptr);
     add("EnabLog", "Enable Log File", "Enable Log File", nullptr);
-    add("Diagnostics", "Diagnostics", "Show the network search diagnostics", [this] {
-        showOptionsPanel(QStringLiteral("Diags"));
-    });
+    commands.action(QStringLiteral("LoadSet"))->setShortcut(QKeySequence::Open);
+    commands.action(QStringLiteral("SavebackupSet2"))->setShortcut(QKeySequence::Save);
+    commands.action(QStringLiteral("ExitNB"))->setShortcut(QKeySequence::Quit);
     QAction* showBus = commands.action(QStringLiteral("DisplayBUSFile"));
     showBus->setCheckable(true);
     connect(showBus, &QAction::triggered, this, [this](bool checked) { sets_->ShowBus(checked); });
@@ -128,15 +128,15 @@ void THarbexZoDi::buildMenus() {
                      "ViewBackupOperation", "", "ViewLogFile", "ClearLog", "",
                      "StopSheduledbackups"});
     menu("Backup &Wizard", {"NewBackupset", "EditExisting"});
-    menu("&Options", {"Summary", "SetDefaults", "OptionsBtn", "", "EnabLog", "DisplayBUSFile",
-                      "Diagnostics"});
+    menu("&Options", {"Summary", "SetDefaults", "OptionsBtn", "", "EnabLog", "DisplayBUSFile"});
 }
 
 void THarbexZoDi::buildToolBar() {
     QToolBar* bar = addToolBar(QStringLiteral("Tools"));
     bar->setObjectName(QStringLiteral("ToolBar"));
     bar->setMovable(false);
-    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    bar->setIconSize(QSize(24, 24));
     struct Tool {
         const char* name;
         QStyle::StandardPixmap icon;
@@ -183,9 +183,21 @@ void THarbexZoDi::LoadSettings() {
     panels.set(1, settings.BusFile);
     Timer.setInterval(settings.TimerInterval);
     Delay.setInterval(settings.TimerInterval / 50);
-    commands.action(QStringLiteral("EnabLog"))->setChecked(settings.EnabLog);
+    showSettingsInActions();
     // A stored "StartUp" runs its handling, as checking the box does.
     if (settings.StartUp) StartUpClick();
+}
+
+void THarbexZoDi::DelayTimeChange(int seconds) {
+    const int before = settings.DelayTime;
+    settings.setDelayTime(seconds);
+    if (settings.DelayTime == before) return;
+    Timer.setInterval(settings.TimerInterval);
+    Delay.setInterval(settings.TimerInterval / 50);
+}
+
+void THarbexZoDi::showSettingsInActions() {
+    commands.action(QStringLiteral("EnabLog"))->setChecked(settings.EnabLog);
 }
 
 void THarbexZoDi::SaveSettings() {

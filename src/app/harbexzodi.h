@@ -66,6 +66,7 @@ public:
     int WelcomeChoice = 0;
     int NewSetAnswer = 0;  // the new set dialog's last answer, kept across showings
     QString TitleText;
+    QString HelpFile;  // questions' Help buttons name their topic; there is no help file to open
     int MinutesToGo = 0;
     int SequenceIndex = 0;
 
@@ -100,6 +101,10 @@ public:
     // ---- operations shared by several subsystems ----
     void LoadSettings();
     void SaveSettings();
+    // A change of the countdown delay (seconds, 1 to 60): Timer and the countdown bar follow.
+    void DelayTimeChange(int seconds);
+    // Shows the settings that are actions (ticked menu items) as the settings say.
+    void showSettingsInActions();
     // The window caption.
     void setCaption(const QString& caption);
     // Shows the Options panel on a tab (a read-only window until the panel exists).

@@ -39,6 +39,7 @@ void THarbexZoDi::StartUpSequence() {
     NetworkList = std::make_unique<QStringList>();
     LoadSettings();
     SetUpCompression();
+    HelpFile = programFolder() + QStringLiteral("Harbexhelp.chm");
     sequence().InitSequenceGrid();
     DuplicateCopies = std::make_unique<QStringList>();
     log().RunLog.clear();

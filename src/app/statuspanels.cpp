@@ -39,7 +39,9 @@ void StatusPanels::attach(QStatusBar* bar) {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setAlignment(kDesign[i].alignment | Qt::AlignVCenter);
         label->setMinimumWidth(kDesign[i].width);
-        label->setMaximumWidth(i == 4 ? QWIDGETSIZE_MAX : kDesign[i].width);
+        // The set's path keeps its design width; short texts such as "Wednesday" may widen
+        // their panel a little rather than lose letters.
+        if (i == 1) label->setMaximumWidth(kDesign[i].width);
         label->setTextFormat(Qt::PlainText);
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         // The message panel takes the room left over; long paths show their beginning.

@@ -48,7 +48,10 @@ void RunLogBook::ContinueTodaysLog() {
     if (!Files().fileExists(name)) return;
     if (DateText(Files().lastModified(name).date()) != DateText(Now().today())) return;
     const TextReadResult read = Files().readLines(name);
-    if (read.ok) RunLog = read.lines;
+    if (read.ok)
+        RunLog = read.lines;
+    else
+        Prompts().message(read.error);
 }
 
 bool RunLogBook::SaveRunLog(QString* error) {
@@ -94,6 +97,20 @@ void RunLogBook::AddClosingLines() {
         DateText(now.date()));
     add(QStringLiteral("Loaded BUS ") + z_.busFile());
     add(QStringLiteral("Status ") + z_.panels.text(4));
+}
+
+void RunLogBook::SaveClosingLog() {
+    try {
+        AddClosingLines();
+        const QString& name = z_.settings.LogFileName;
+        if (!Files().folderExists(LogFolder(name))) {
+            Prompts().message(QStringLiteral("Unable to Save Log file to") + name);
+            return;
+        }
+        if (!SaveRunLog()) Prompts().message(QStringLiteral("Error creating log file"));
+    } catch (const std::exception&) {
+        Prompts().message(QStringLiteral("Error creating log file"));
+    }
 }
 
 QString RunLogBook::proposedLogName() const {

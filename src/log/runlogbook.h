@@ -33,6 +33,9 @@ public:
 
     // The lines added when the program closes in manual operation, in order.
     void AddClosingLines();
+    // Closing in manual operation: the closing lines, then a checked save. Any failure is shown
+    // as "Error creating log file" and closing goes on.
+    void SaveClosingLog();
 
     // Commands
     void ViewLogFile1Click();

@@ -17,6 +17,7 @@ struct Entry {
     Field field;
     int minimum = INT_MIN;  // integers outside [minimum, maximum] are clamped
     int maximum = INT_MAX;
+    bool combo = false;     // a combo box: an index it does not have selects nothing (-1)
 };
 
 // The values in the order LoadSettings reads them. Defaults come from AppSettings::Defaults.
@@ -55,7 +56,7 @@ const std::array<Entry, 34>& Table() {
         {"L Options", "L Options", &AppSettings::LogOptions, -1, 3},
         {"V Options", "V Options", &AppSettings::ViewOptions, -1, 1},
         {"L Count", "L Count", &AppSettings::LogCounter},
-        {"L Drive", "L Drive", &AppSettings::LastDrive, -1, 23},
+        {"L Drive", "L Drive", &AppSettings::LastDrive, 0, 23, true},
     }};
     return table;
 }
@@ -81,9 +82,16 @@ public:
         if (const auto value = text(name))
             if (const auto number = IntegerText(*value)) field = *number != 0;
     }
-    void integer(const QString& name, int& field, int minimum = INT_MIN, int maximum = INT_MAX) const {
-        if (const auto value = text(name))
-            if (const auto number = IntegerText(*value)) field = std::clamp(*number, minimum, maximum);
+    void integer(const QString& name, int& field, int minimum = INT_MIN, int maximum = INT_MAX,
+                 bool combo = false) const {
+        const auto value = text(name);
+        if (!value) return;
+        const auto number = IntegerText(*value);
+        if (!number) return;
+        if (combo)
+            field = *number >= minimum && *number <= maximum ? *number : -1;
+        else
+            field = std::clamp(*number, minimum, maximum);
     }
     void string(const QString& name, QString& field) const {
         if (const auto value = text(name)) field = *value;
@@ -133,7 +141,7 @@ AppSettings ReadSettings(const Registry& registry, const QString& programFolder,
         if (auto flag = std::get_if<bool AppSettings::*>(&entry.field))
             reader.flag(name, settings.**flag);
         else if (auto number = std::get_if<int AppSettings::*>(&entry.field))
-            reader.integer(name, settings.**number, entry.minimum, entry.maximum);
+            reader.integer(name, settings.**number, entry.minimum, entry.maximum, entry.combo);
         else
             reader.string(name, settings.*std::get<QString AppSettings::*>(entry.field));
     }

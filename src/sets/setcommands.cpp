@@ -32,6 +32,14 @@ QString FixedOptionCode(int fixedOption) {
     }
 }
 
+// A side file of the set: absent is normal, present but unreadable is reported.
+TextReadResult ReadSideFile(const QString& path) {
+    if (!Files().fileExists(path)) return {};
+    TextReadResult read = Files().readLines(path);
+    if (!read.ok) Prompts().message(read.error);
+    return read;
+}
+
 // The file name typed for a new set, without any folder or extension.
 QString BareSetName(const QString& typed) {
     QString name = FileNameOf(typed);
@@ -94,7 +102,7 @@ void SetCommands::applyLoadedSet(const QStringList& lines) {
     if (m.Extensions == 1) {
         const QString browserFile = CompanionFileName(z_.busFile(), QStringLiteral(".brw"),
                                                       z_.programFolder());
-        const TextReadResult read = Files().readLines(browserFile);
+        const TextReadResult read = ReadSideFile(browserFile);
         if (read.ok) {
             z_.BackupSet = read.lines;
             z_.BrowserFilesChosen = true;
@@ -103,7 +111,7 @@ void SetCommands::applyLoadedSet(const QStringList& lines) {
     if (m.Extensions == 2 && !m.ReCheck) {
         const QString listFile = CompanionFileName(z_.busFile(), QStringLiteral(".dlf"),
                                                    z_.programFolder());
-        const TextReadResult read = Files().readLines(listFile);
+        const TextReadResult read = ReadSideFile(listFile);
         if (read.ok) {
             z_.view.CListBox1 = read.lines;
             z_.view.FFound = QStringLiteral("Files ") + QString::number(read.lines.size());
@@ -137,7 +145,7 @@ void SetCommands::WriteSetText() {
     }
     if (z_.UserFolderCount > 0 && m.DirSource.size() > z_.UserFolderCount)
         m.DirSource = m.DirSource.mid(0, z_.UserFolderCount);
-    z_.Netsave = ComposeSetText(m, z_.sequence().SequenceRowOf(z_.busFile()));
+    z_.Netsave = ComposeSetText(m, z_.sequence().SequenceRowOf(z_.busFile()), z_.panels.text(2));
 }
 
 // ---- default set ----
@@ -167,7 +175,11 @@ void SetCommands::BuildDefaultSet(bool withDefaultPath) {
     z_.panels.set(2, QStringLiteral("-u"));
     m.RecurseZip = false;
     s.DelTemps = false;
-    s.internal = true;
+    if (!s.internal) {
+        // Checking the box runs its handling, as a click would.
+        s.internal = true;
+        z_.engines().internalClick();
+    }
     v.ZipName = QStringLiteral("Keelwick");
     v.NametypeSecondCaption = v.ZipName;
     m.ZipCoreName = v.ZipName.left(6);
@@ -179,7 +191,7 @@ void SetCommands::BuildDefaultSet(bool withDefaultPath) {
     z_.ArchiveNames.clear();
     s.SearchErrors = true;
     m.autotype = 0;
-    s.setDelayTime(5);
+    z_.DelayTimeChange(5);
     m.ShedType = 0;
     m.DowSelect = 1;
     v.MounthPickerVisible = false;
@@ -188,6 +200,7 @@ void SetCommands::BuildDefaultSet(bool withDefaultPath) {
     s.EnabLog = false;
     s.LogOptions = 1;
     s.ViewOptions = 1;
+    z_.showSettingsInActions();
     if (withDefaultPath) z_.panels.set(1, z_.programFolder() + QStringLiteral("default.bus"));
     Prompts().message(QStringLiteral("A Default Backup set has been built"));
 }
@@ -343,13 +356,13 @@ void SetCommands::Savedlg() {
     z_.SaveSettings();
 }
 
-void SetCommands::saveCurrentSetIfItExists() {
+bool SetCommands::saveCurrentSetIfItExists() {
     WriteSetText();
-    if (Files().fileExists(z_.busFile())) z_.saveSetText(z_.busFile());
+    return !Files().fileExists(z_.busFile()) || z_.saveSetText(z_.busFile());
 }
 
 void SetCommands::CreateBackupSetClick() {
-    saveCurrentSetIfItExists();
+    if (!saveCurrentSetIfItExists()) return;
     BuildDefaultSet(false);
     z_.NewSetMode = true;
     TNewSetForm form(z_.NewSetAnswer, z_.busFile(), &z_);
@@ -368,7 +381,7 @@ void SetCommands::CreateBackupSetClick() {
 }
 
 void SetCommands::NewBackupset1Click() {
-    saveCurrentSetIfItExists();
+    if (!saveCurrentSetIfItExists()) return;
     BuildDefaultSet(false);
     z_.NewSetMode = true;
     z_.WizardBtnClick();

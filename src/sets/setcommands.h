@@ -42,7 +42,7 @@ public:
 private:
     bool readSetText(LoadSender sender, QStringList* lines);
     void applyLoadedSet(const QStringList& lines);
-    void saveCurrentSetIfItExists();
+    bool saveCurrentSetIfItExists();
     bool sequencingCheck();
     void applyCompressionRules();
     void applyNaming();

@@ -110,6 +110,12 @@ void LineReader::specific(const QString& line) {
 }
 
 void LineReader::zipType(const QString& line) {
+    if (line.size() < 2) {
+        // A line without both digits cannot be read: one archive per folder and filter.
+        m_.ZipFiles = 3;
+        m_.FixedOption = 0;
+        return;
+    }
     m_.ZipFiles = ClampRadioIndex(IntegerOr(CharAt(line, 0), 0), 4);
     m_.FixedOption = ClampRadioIndex(IntegerOr(CharAt(line, 1), 0), 4);
 }
@@ -192,7 +198,11 @@ QString ZipParameterText(int zipOptions, bool recurseZip) {
     return text;
 }
 
-QStringList ComposeSetLines(const BackupSetModel& m, int sequenceRow) {
+QStringList ComposeSetLines(const BackupSetModel& model, int sequenceRow) {
+    return ComposeSetLines(model, sequenceRow, ZipParameterText(model.ZipOptions, model.RecurseZip));
+}
+
+QStringList ComposeSetLines(const BackupSetModel& m, int sequenceRow, const QString& zipParameters) {
     QStringList lines;
     auto header = [&lines](SetSection section) { lines << SectionHeader(section); };
     header(SetSection::Filters);
@@ -200,7 +210,7 @@ QStringList ComposeSetLines(const BackupSetModel& m, int sequenceRow) {
     header(SetSection::Dirs);
     Append(lines, m.DirSource);
     header(SetSection::Params);
-    lines << ZipParameterText(m.ZipOptions, m.RecurseZip);
+    lines << zipParameters;
     header(SetSection::Shed);
     lines << QString::number(m.ShedType) << QString::number(m.DowSelect)
           << QString::number(m.DayOfMonth) << TimeText(m.TimePicker)
@@ -243,6 +253,10 @@ QStringList ComposeSetLines(const BackupSetModel& m, int sequenceRow) {
 
 QString ComposeSetText(const BackupSetModel& model, int sequenceRow) {
     return JoinLinesCrLf(ComposeSetLines(model, sequenceRow));
+}
+
+QString ComposeSetText(const BackupSetModel& model, int sequenceRow, const QString& zipParameters) {
+    return JoinLinesCrLf(ComposeSetLines(model, sequenceRow, zipParameters));
 }
 
 SetReadResult ReadSetLines(const QStringList& lines, BackupSetModel& model,

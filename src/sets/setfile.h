@@ -43,8 +43,13 @@ QString ZipParameterText(int zipOptions, bool recurseZip);
 // The set text of a model, one entry per line (all 18 sections in order). Filters and specific
 // folders are written from the last entry to the first; the reader appends them in file order,
 // so a set read and written again has these two lists reversed.
+// zipParameters is the text shown in status panel 2, which normally equals ZipParameterText of
+// the model's options.
+QStringList ComposeSetLines(const BackupSetModel& model, int sequenceRow,
+                            const QString& zipParameters);
 QStringList ComposeSetLines(const BackupSetModel& model, int sequenceRow);
 // The same joined with CR LF, without a line break after the last line.
+QString ComposeSetText(const BackupSetModel& model, int sequenceRow, const QString& zipParameters);
 QString ComposeSetText(const BackupSetModel& model, int sequenceRow);
 
 // What reading a set file does besides filling the model: the side effects that belong to

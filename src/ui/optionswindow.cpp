@@ -91,6 +91,8 @@ void TextWindow::refresh() {
             sequence_->setItem(r - 1, c - 1, new QTableWidgetItem(z_.sequence().cell(r, c)));
     diags_->clear();
     diags_->addItems(z_.log().DiagBox);
+    // The diagnostics page appears once the network search has something to show there.
+    tabs_->setTabVisible(tabs_->indexOf(diags_->parentWidget()), z_.log().DiagTabVisible);
 }
 
 void TextWindow::showTab(const QString& tab) {

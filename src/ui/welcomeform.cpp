@@ -66,13 +66,21 @@ void TWelcomeForm::makeSplash() {
 
 void TWelcomeForm::WizardBtnClick(int tag) {
     choice_ = tag;
+    chosen_ = true;
     close();
 }
 
 void TWelcomeForm::DTimer() {
     D.stop();
     choice_ = 1;
+    chosen_ = true;
     close();
+}
+
+void TWelcomeForm::reject() {
+    if (!chosen_) choice_ = 1;
+    chosen_ = true;
+    QDialog::reject();
 }
 
 void TWelcomeForm::closeEvent(QCloseEvent* event) {

@@ -28,12 +28,16 @@ public:
     QPushButton* CancelBtn = nullptr;
     QTimer D;
 
+    // Escape or closing by other means counts as "Use the Defaults", like the time-out.
+    void reject() override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     int choice_ = 0;
+    bool chosen_ = false;
 };
 
 }  // namespace harbex
