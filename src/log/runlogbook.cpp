@@ -48,10 +48,12 @@ void RunLogBook::ContinueTodaysLog() {
     if (!Files().fileExists(name)) return;
     if (DateText(Files().lastModified(name).date()) != DateText(Now().today())) return;
     const TextReadResult read = Files().readLines(name);
+    // Start-up must not stop at a question for an unattended start; the reason goes into the log
+    // that replaces the unreadable one.
     if (read.ok)
         RunLog = read.lines;
     else
-        Prompts().message(read.error);
+        add(QStringLiteral("Earlier log lines of today could not be read: ") + read.error);
 }
 
 bool RunLogBook::SaveRunLog(QString* error) {

@@ -26,7 +26,7 @@ const QStringList kShedTimer{QStringLiteral("ShedTimer")};
 const QStringList kMidnight{QStringLiteral("MidnightTimer")};
 
 class ScheduledStartTest : public ControllerTest {
-protected:
+  protected:
     // A set file in the program's folder; shedType 0 daily, 1 weekly on dowSelect (0 Sunday).
     QString writeSet(const QString& name, int autotype, int shedType, const QTime& time,
                      int dowSelect = 1) {
@@ -79,8 +79,8 @@ TEST_F(ScheduledStartTest, TheStatusFollowsTheLinesOfTodaysEarlierLog) {
     world.setModified(log, QDateTime(kMonday, QTime(7, 0)));
     const QString set = writeSet(QStringLiteral("tuesday.bus"), 1, 1, QTime(12, 5), 2);
     THarbexZoDi& z = startAt(set, QTime(10, 0));
-    EXPECT_EQ(z.log().RunLog,
-              (QStringList{QStringLiteral("morning start"), QStringLiteral("No Backup due Today")}));
+    EXPECT_EQ(z.log().RunLog, (QStringList{QStringLiteral("morning start"),
+                                           QStringLiteral("No Backup due Today")}));
 }
 
 TEST_F(ScheduledStartTest, ASetDueLaterTodayWaitsForItsTime) {
@@ -115,7 +115,8 @@ TEST_F(ScheduledStartTest, StartedExactlyAtTheTimeTheBackupIsStillDue) {
 TEST_F(ScheduledStartTest, MissedWithPolicyNothingOnlyTellsTheUser) {
     THarbexZoDi& z = startMissed(0);
     EXPECT_EQ(z.panels[4], missedStatus);
-    EXPECT_EQ(world.prompter().texts(), QStringList{QStringLiteral("Backup due missed at 09:00:00")});
+    EXPECT_EQ(world.prompter().texts(),
+              QStringList{QStringLiteral("Backup due missed at 09:00:00")});
     EXPECT_TRUE(world.prompter().questions().isEmpty());
     EXPECT_TRUE(Armed(z).isEmpty());
     EXPECT_EQ(z.log().RunLog, QStringList{missedStatus});
@@ -167,7 +168,8 @@ TEST_F(ScheduledStartTest, OneSecondLateIsMissed) {
     const QString set = writeSet(QStringLiteral("daily.bus"), 1, 0, QTime(9, 59, 59));
     THarbexZoDi& z = startAt(set, QTime(10, 0));
     EXPECT_EQ(z.panels[4], QStringLiteral("Missed Backup due at 09:59:59"));
-    EXPECT_EQ(world.prompter().messages(), QStringList{QStringLiteral("Backup due missed at 09:59:59")});
+    EXPECT_EQ(world.prompter().messages(),
+              QStringList{QStringLiteral("Backup due missed at 09:59:59")});
 }
 
 // ---- a set that runs at start-up ----
@@ -200,7 +202,7 @@ TEST_F(ScheduledStartTest, RunAtStartUpWithSequencingFallsBackToManual) {
 // ---- the sequencer's start pass ----
 
 class SequencedStartTest : public ScheduledStartTest {
-protected:
+  protected:
     // Three active daily entries at 09:00, 09:30 and 10:00, started at 09:45:00.
     THarbexZoDi& startSequence(bool skip) {
         early = writeSet(QStringLiteral("early.bus"), 1, 0, QTime(9, 0));
@@ -210,7 +212,8 @@ protected:
         activeEntry(1, middle, QTime(9, 30));
         activeEntry(2, late, QTime(10, 0));
         world.setSetting(QStringLiteral("MMode"), QStringLiteral("1"));
-        world.setSetting(QStringLiteral("SkipMode"), skip ? QStringLiteral("1") : QStringLiteral("0"));
+        world.setSetting(QStringLiteral("SkipMode"),
+                         skip ? QStringLiteral("1") : QStringLiteral("0"));
         return startAt(late, QTime(9, 45));
     }
     QString early, middle, late;

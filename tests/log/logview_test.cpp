@@ -29,13 +29,13 @@ const QByteArray kRecordingViewer =
     "mv \"$dir/call-$$.part\" \"$dir/call-$$.args\"\n";
 
 class LogViewTest : public ControllerTest {
-protected:
-    const QString viewer = QStringLiteral("C:\\Harbex\\Viewer\\view.sh");
+  protected:
+    const QString viewer = QStringLiteral("C:\\Harbex\\Log Viewer\\view.sh");
 
     THarbexZoDi& withViewer(int viewOptions, int logOptions = 1) {
         world.writeFile(viewer, kRecordingViewer);
-        EXPECT_TRUE(QFile::setPermissions(world.host(viewer), QFile::ReadOwner | QFile::WriteOwner |
-                                                                  QFile::ExeOwner));
+        EXPECT_TRUE(QFile::setPermissions(world.host(viewer),
+                                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         THarbexZoDi& z = controller();
         z.settings.LogViewer = viewer;
         z.settings.ViewOptions = viewOptions;
@@ -44,7 +44,8 @@ protected:
         return z;
     }
     QStringList callFiles() const {
-        return QDir(world.host(QStringLiteral("C:\\Harbex\\Viewer"))).entryList({QStringLiteral("*.args")});
+        return QDir(world.host(QStringLiteral("C:\\Harbex\\Log Viewer")))
+            .entryList({QStringLiteral("*.args")});
     }
     // The viewer runs on its own; wait (at most 5 s) until it has written its first call.
     QStringList firstCallArguments() const {
@@ -52,7 +53,7 @@ protected:
         while (callFiles().isEmpty() && !deadline.hasExpired()) QThread::msleep(10);
         const QStringList calls = callFiles();
         if (calls.isEmpty()) return {QStringLiteral("<viewer never ran>")};
-        QFile file(world.host(QStringLiteral("C:\\Harbex\\Viewer\\") + calls.first()));
+        QFile file(world.host(QStringLiteral("C:\\Harbex\\Log Viewer\\") + calls.first()));
         if (!file.open(QIODevice::ReadOnly)) return {QStringLiteral("<unreadable>")};
         return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
     }
@@ -183,6 +184,14 @@ TEST_F(LogViewTest, ALongLogPathWithBlanksReachesTheViewerWhole) {
     z.settings.LogFileName = log;
     z.log().ViewLogFile1Click();
     EXPECT_EQ(firstCallArguments(), QStringList{world.host(log)});
+}
+
+TEST_F(LogViewTest, AViewerNamedInAnotherCaseIsStillFound) {
+    THarbexZoDi& z = withViewer(0);
+    z.settings.LogViewer = QStringLiteral("c:\\HARBEX\\log viewer\\VIEW.SH");
+    world.writeFile(z.settings.LogFileName, "line\r\n");
+    z.log().ViewLogFile1Click();  // the question for a missing viewer would fail the test
+    EXPECT_EQ(firstCallArguments(), QStringList{world.host(z.settings.LogFileName)});
 }
 
 // ---- logging switch and diagnostics ----

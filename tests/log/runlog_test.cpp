@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "log/runlogbook.h"
 #include "sets/setfile.h"
@@ -18,7 +19,7 @@ QByteArray CrLfLines(const QStringList& lines) {
 }
 
 class RunLogTest : public ControllerTest {
-protected:
+  protected:
     // A controller whose settings are set by hand; no start-up runs.
     RunLogBook& book(int logOptions, int logCounter = 0) {
         THarbexZoDi& z = controller();
@@ -110,10 +111,23 @@ TEST_F(RunLogTest, TodaysFileIsReloadedAtStartUp) {
     z.log().EmptyAfterSave();
     z.log().add(QStringLiteral("fourth run line"));
     ASSERT_TRUE(z.log().SaveRunLog());
-    EXPECT_EQ(world.readFile(log), CrLfLines({QStringLiteral("first run line"),
-                                              QStringLiteral("second run line"),
-                                              QStringLiteral("third run line"),
-                                              QStringLiteral("fourth run line")}));
+    EXPECT_EQ(world.readFile(log),
+              CrLfLines({QStringLiteral("first run line"), QStringLiteral("second run line"),
+                         QStringLiteral("third run line"), QStringLiteral("fourth run line")}));
+}
+
+TEST_F(RunLogTest, AnUnreadableLogOfTodayIsNotedInTheLogWithoutStoppingStartUp) {
+    writeManualSet();
+    const QString log = world.programFolder() + QStringLiteral("Monday_Harbex.log");
+    world.writeFile(log, QByteArray("half a line\0\0\0", 14));
+    world.setModified(log, QDateTime(kMonday, QTime(0, 0, 1)));
+    THarbexZoDi& z = start();
+    ASSERT_EQ(z.log().RunLog.size(), 1);
+    EXPECT_TRUE(z.log().RunLog.first().startsWith(
+        QStringLiteral("Earlier log lines of today could not be read: ")));
+    EXPECT_TRUE(world.prompter().questions().isEmpty());
+    for (const QString& message : world.prompter().messages())
+        EXPECT_FALSE(message.contains(QStringLiteral("Monday_Harbex.log")));
 }
 
 TEST_F(RunLogTest, YesterdaysFileIsNotReloadedAndTheFirstSaveReplacesIt) {
@@ -150,10 +164,9 @@ TEST_F(RunLogTest, TwoSavesOnOneDayKeepBothSavesLinesInOrder) {
     log.add(QStringLiteral("closing"));
     ASSERT_TRUE(log.SaveRunLog());
 
-    EXPECT_EQ(logBytes(),
-              CrLfLines({QStringLiteral("run 1 header"), QStringLiteral("run 1 end"),
-                         QStringLiteral("run 2 header"), QStringLiteral("run 2 end"),
-                         QStringLiteral("closing")}));
+    EXPECT_EQ(logBytes(), CrLfLines({QStringLiteral("run 1 header"), QStringLiteral("run 1 end"),
+                                     QStringLiteral("run 2 header"), QStringLiteral("run 2 end"),
+                                     QStringLiteral("closing")}));
     EXPECT_EQ(log.RunLog, QStringList{QStringLiteral("closing")});
 }
 
@@ -207,8 +220,9 @@ TEST_F(RunLogTest, ACheckedSaveToAMissingFolderShowsTheMessageAndWritesNothing) 
     EXPECT_FALSE(log.SaveRunLogChecked(QStringLiteral("Unable to Save Log to ")));
     EXPECT_FALSE(log.SaveRunLogChecked(QStringLiteral("Unable to Save Log file to")));
     EXPECT_EQ(world.prompter().messages(),
-              (QStringList{QStringLiteral("Unable to Save Log to C:\\Gone\\Logs\\Monday_Harbex.log"),
-                           QStringLiteral("Unable to Save Log file toC:\\Gone\\Logs\\Monday_Harbex.log")}));
+              (QStringList{
+                  QStringLiteral("Unable to Save Log to C:\\Gone\\Logs\\Monday_Harbex.log"),
+                  QStringLiteral("Unable to Save Log file toC:\\Gone\\Logs\\Monday_Harbex.log")}));
     EXPECT_FALSE(world.exists(QStringLiteral("C:\\Gone")));
     EXPECT_EQ(log.RunLog, QStringList{QStringLiteral("kept")});
 }
@@ -222,7 +236,8 @@ TEST_F(RunLogTest, ACheckedSaveWritesToAnExistingFolderAndADriveRoot) {
 
     z->settings.LogFileName = QStringLiteral("C:\\Harbex.log");
     EXPECT_TRUE(log.SaveRunLogChecked(QStringLiteral("Unable to Save Log to ")));
-    EXPECT_EQ(world.readFile(QStringLiteral("C:\\Harbex.log")), CrLfLines({QStringLiteral("line")}));
+    EXPECT_EQ(world.readFile(QStringLiteral("C:\\Harbex.log")),
+              CrLfLines({QStringLiteral("line")}));
     EXPECT_TRUE(world.prompter().messages().isEmpty());
 }
 
@@ -242,10 +257,39 @@ TEST_F(RunLogTest, AfterAClearLogTheClosingSaveHoldsOnlyTheThreeClosingLines) {
     log.AddClosingLines();
     ASSERT_TRUE(log.SaveRunLogChecked(QStringLiteral("Unable to Save Log file to")));
     EXPECT_EQ(z.panels[4], QStringLiteral("Manual Mode"));
-    EXPECT_EQ(world.readFile(z.settings.LogFileName),
-              CrLfLines({QStringLiteral("Log File save at System shutdown 10:00:00 07/12/2026"),
-                         QStringLiteral("Loaded BUS ") + set,
-                         QStringLiteral("Status Manual Mode")}));
+    EXPECT_EQ(
+        world.readFile(z.settings.LogFileName),
+        CrLfLines({QStringLiteral("Log File save at System shutdown 10:00:00 07/12/2026"),
+                   QStringLiteral("Loaded BUS ") + set, QStringLiteral("Status Manual Mode")}));
+}
+
+TEST_F(RunLogTest, TheClosingSaveAddsTheLinesAndWritesThem) {
+    const QString set = writeManualSet();
+    THarbexZoDi& z = start();
+    z.log().add(QStringLiteral("cleared away"));
+    z.log().ClearLog1Click();
+    z.log().SaveClosingLog();
+    EXPECT_EQ(
+        world.readFile(z.settings.LogFileName),
+        CrLfLines({QStringLiteral("Log File save at System shutdown 10:00:00 07/12/2026"),
+                   QStringLiteral("Loaded BUS ") + set, QStringLiteral("Status Manual Mode")}));
+    EXPECT_TRUE(world.prompter().records().isEmpty());
+}
+
+TEST_F(RunLogTest, TheClosingSaveReportsAMissingFolderAndAFailedWrite) {
+    RunLogBook& log = book(1);
+    z->settings.LogFileName = QStringLiteral("C:\\Gone\\Monday_Harbex.log");
+    log.SaveClosingLog();
+    EXPECT_EQ(world.prompter().messages(),
+              QStringList{QStringLiteral("Unable to Save Log file toC:\\Gone\\Monday_Harbex.log")});
+    EXPECT_FALSE(world.exists(QStringLiteral("C:\\Gone")));
+
+    // An unknown logging option names the folder itself, which cannot be written as a file.
+    world.prompter().clear();
+    EXPECT_EQ(nameFor(4), QStringLiteral("C:\\Harbex\\"));
+    log.SaveClosingLog();
+    EXPECT_EQ(world.prompter().messages(), QStringList{QStringLiteral("Error creating log file")});
+    EXPECT_TRUE(QFileInfo(world.host(QStringLiteral("C:\\Harbex"))).isDir());
 }
 
 TEST_F(RunLogTest, ClosingLinesFollowTheLinesOfTheRunLog) {
