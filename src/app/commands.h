@@ -11,7 +11,7 @@ namespace harbex {
 // program's own (tests read it); a command whose feature is not part of this build yet stays
 // disabled on screen and says so in its tooltip, rather than doing nothing when clicked.
 class Commands {
-public:
+  public:
     explicit Commands(QObject* owner) : owner_(owner) {}
 
     QAction* add(const QString& name, const QString& text, const QString& hint,
@@ -22,7 +22,7 @@ public:
     bool isEnabled(const QString& name) const { return enabled_.value(name, false); }
     bool isBuilt(const QString& name) const { return built_.value(name, false); }
 
-private:
+  private:
     void show(const QString& name);
     QObject* owner_;
     QHash<QString, QAction*> actions_;

@@ -47,12 +47,15 @@ THarbexZoDi::THarbexZoDi(QWidget* parent)
 
 THarbexZoDi::~THarbexZoDi() = default;
 
-QString THarbexZoDi::programFolder() const { return CurrentPlatform().programFolder; }
+QString THarbexZoDi::programFolder() const {
+    return CurrentPlatform().programFolder;
+}
 
 void THarbexZoDi::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // Start-up runs once the window is on screen, as at its first activation.
-    if (!Activated) QMetaObject::invokeMethod(this, &THarbexZoDi::FormActivate, Qt::QueuedConnection);
+    if (!Activated)
+        QMetaObject::invokeMethod(this, &THarbexZoDi::FormActivate, Qt::QueuedConnection);
 }
 
 void THarbexZoDi::buildCommands() {
@@ -67,17 +70,20 @@ void THarbexZoDi::buildCommands() {
     // Files
     add("LoadSet", "&Load Backup Set", "Load Backup Set",
         [&s] { s.LoadbackupsetClick(LoadSender::Command); });
-    add("SavebackupSet2", "&Save backup Set", "Save the backup set", [&s] { s.SavebackupSet2Click(); });
+    add("SavebackupSet2", "&Save backup Set", "Save the backup set",
+        [&s] { s.SavebackupSet2Click(); });
     add("Savebkset", "Save Backup Set &As", "Save Backup Set", [&s] { s.Savedlg(); });
     add("CreateBackupSet", "&Create Backup set", "Create a new backup set",
         [&s] { s.CreateBackupSetClick(); });
     add("ExitNB", "&Quit Harbex", "Quit Harbex", [this] { close(); });
     // Backup
-    add("CollectFiles", "Collect Files", "Collect the files to back up", [&c] { c.CollectClick(); });
+    add("CollectFiles", "Collect Files", "Collect the files to back up",
+        [&c] { c.CollectClick(); });
     add("Collect", "Collect Files", "Collect the files to back up", [&c] { c.CollectClick(); });
     add("CreateZipFiles", "Create Zip Files", "Create Zip Files", nullptr, false);
     add("Zipup", "Create Zip Files", "Create Zip Files", nullptr, false);
-    add("ExportFiles", "Export Files", "Copy the collected files to their destinations", nullptr, false);
+    add("ExportFiles", "Export Files", "Copy the collected files to their destinations", nullptr,
+        false);
     add("StartBackup", "Start Backup", "Start Backup", nullptr, false);
     add("DoAll", "Backup All", "Collect, compress and copy the backup set", nullptr, false);
     add("ViewBackupOperation", "View Backup Operation", "View Backup Operation",
@@ -89,8 +95,11 @@ void THarbexZoDi::buildCommands() {
     add("CreateDailys", "Create Dailys", "Create Daily Folders", nullptr, false);
     add("Network", "Test Network Connections", "Test Network Connections", nullptr, false);
     // Wizard
-    add("NewBackupset", "New Backup set", "New Backup set", [&s] { s.NewBackupset1Click(); }, false);
-    add("EditExisting", "Edit Existing", "Edit Existing", [&s] { s.EditExisting1Click(); }, false);
+    add(
+        "NewBackupset", "New Backup set", "New Backup set", [&s] { s.NewBackupset1Click(); },
+        false);
+    add(
+        "EditExisting", "Edit Existing", "Edit Existing", [&s] { s.EditExisting1Click(); }, false);
     // Options
     add("Summary", "Summary", "Show Backup summary", [&s] { s.SummaryClick(); });
     add("SummaryBtn", "Summary", "Show Backup summary", [&s] { s.SummaryClick(); });
@@ -124,9 +133,9 @@ void THarbexZoDi::buildMenus() {
         return m;
     };
     menu("&Files", {"LoadSet", "SavebackupSet2", "Savebkset", "CreateBackupSet", "", "ExitNB"});
-    menu("&Backup", {"CollectFiles", "CreateZipFiles", "ExportFiles", "StartBackup", "",
-                     "ViewBackupOperation", "", "ViewLogFile", "ClearLog", "",
-                     "StopSheduledbackups"});
+    menu("&Backup",
+         {"CollectFiles", "CreateZipFiles", "ExportFiles", "StartBackup", "", "ViewBackupOperation",
+          "", "ViewLogFile", "ClearLog", "", "StopSheduledbackups"});
     menu("Backup &Wizard", {"NewBackupset", "EditExisting"});
     menu("&Options", {"Summary", "SetDefaults", "OptionsBtn", "", "EnabLog", "DisplayBUSFile"});
 }
@@ -142,11 +151,16 @@ void THarbexZoDi::buildToolBar() {
         QStyle::StandardPixmap icon;
     };
     const Tool tools[] = {
-        {"LoadSet", QStyle::SP_DialogOpenButton},     {"Savebkset", QStyle::SP_DialogSaveButton},
-        {"Collect", QStyle::SP_FileDialogContentsView}, {"Zipup", QStyle::SP_DriveHDIcon},
-        {"DoAll", QStyle::SP_MediaPlay},               {"CreateDailys", QStyle::SP_FileDialogNewFolder},
-        {"Network", QStyle::SP_DriveNetIcon},          {"SummaryBtn", QStyle::SP_FileDialogDetailedView},
-        {"OptionsBtn", QStyle::SP_FileDialogListView},  {"ExitNB", QStyle::SP_DialogCloseButton},
+        {"LoadSet", QStyle::SP_DialogOpenButton},
+        {"Savebkset", QStyle::SP_DialogSaveButton},
+        {"Collect", QStyle::SP_FileDialogContentsView},
+        {"Zipup", QStyle::SP_DriveHDIcon},
+        {"DoAll", QStyle::SP_MediaPlay},
+        {"CreateDailys", QStyle::SP_FileDialogNewFolder},
+        {"Network", QStyle::SP_DriveNetIcon},
+        {"SummaryBtn", QStyle::SP_FileDialogDetailedView},
+        {"OptionsBtn", QStyle::SP_FileDialogListView},
+        {"ExitNB", QStyle::SP_DialogCloseButton},
     };
     for (const Tool& tool : tools) {
         QAction* action = commands.action(QString::fromLatin1(tool.name));
@@ -174,12 +188,17 @@ void THarbexZoDi::refreshCentralArea() {
                        "small to medium networks</p></div>"));
 }
 
-void THarbexZoDi::setCaption(const QString& caption) { setWindowTitle(caption); }
+void THarbexZoDi::setCaption(const QString& caption) {
+    setWindowTitle(caption);
+}
 
-void THarbexZoDi::handleMessages() { CurrentPlatform().waits->processPendingMessages(); }
+void THarbexZoDi::handleMessages() {
+    CurrentPlatform().waits->processPendingMessages();
+}
 
 void THarbexZoDi::LoadSettings() {
-    settings = ReadSettings(*CurrentPlatform().registry, programFolder(), CurrentPlatform().defaults);
+    settings =
+        ReadSettings(*CurrentPlatform().registry, programFolder(), CurrentPlatform().defaults);
     panels.set(1, settings.BusFile);
     Timer.setInterval(settings.TimerInterval);
     Delay.setInterval(settings.TimerInterval / 50);
@@ -228,13 +247,18 @@ void THarbexZoDi::LocalModeClick() {}
 void THarbexZoDi::FindMappedDrives1Click() {}
 void THarbexZoDi::SetFileTypeCaptions() {}
 void THarbexZoDi::StartUpClick() {}
-bool THarbexZoDi::CheckDriveConnections() { return true; }
+bool THarbexZoDi::CheckDriveConnections() {
+    return true;
+}
 void THarbexZoDi::SetUpDirsClick() {}
-void THarbexZoDi::AbortAutoClick() { autoRuns_->AbortAutoClick(); }
+void THarbexZoDi::AbortAutoClick() {
+    autoRuns_->AbortAutoClick();
+}
 
 void THarbexZoDi::RestoreBtnClick() {
     for (qsizetype i = model.RemovedList.size() - 1; i >= 0; --i)
-        if (!model.Drivelist.contains(model.RemovedList[i])) model.Drivelist << model.RemovedList[i];
+        if (!model.Drivelist.contains(model.RemovedList[i]))
+            model.Drivelist << model.RemovedList[i];
     model.RemovedList.clear();
 }
 

@@ -33,7 +33,7 @@ enum class LoadSender { StatusPanel, Command };
 // them. Each subsystem keeps its handlers in a class of its own.
 class THarbexZoDi : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit THarbexZoDi(QWidget* parent = nullptr);
     ~THarbexZoDi() override;
 
@@ -118,21 +118,21 @@ public:
 
     // Operations of features that are not part of this build yet. Each does the least that
     // keeps its callers correct and is replaced when its feature arrives.
-    void WizardBtnClick();                      // start the set-up wizard
-    void LocalModeClick();                      // local drives instead of network drives
-    void FindMappedDrives1Click();              // rebuild the network drive list
-    void SetFileTypeCaptions();                 // common file type check box captions
-    void StartUpClick();                        // launch at start-up
-    bool CheckDriveConnections();               // pre-run drive check
-    void SetUpDirsClick();                      // daily folder set-up
-    void RestoreBtnClick();                     // deactivated drives back to active
-    void AbortAutoClick();                      // cancel a pending countdown
-    bool LoadArchiveNames(const QString& path); // the ".lst" names list
+    void WizardBtnClick();                       // start the set-up wizard
+    void LocalModeClick();                       // local drives instead of network drives
+    void FindMappedDrives1Click();               // rebuild the network drive list
+    void SetFileTypeCaptions();                  // common file type check box captions
+    void StartUpClick();                         // launch at start-up
+    bool CheckDriveConnections();                // pre-run drive check
+    void SetUpDirsClick();                       // daily folder set-up
+    void RestoreBtnClick();                      // deactivated drives back to active
+    void AbortAutoClick();                       // cancel a pending countdown
+    bool LoadArchiveNames(const QString& path);  // the ".lst" names list
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void buildCommands();
     void buildMenus();
     void buildToolBar();

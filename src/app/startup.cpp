@@ -88,8 +88,8 @@ void THarbexZoDi::SetUpCompression() {
 void THarbexZoDi::CheckTemporaryFolder() {
     if (Files().folderExists(settings.ZipTemp)) return;
     if (!settings.SequencingMode)
-        Prompts().message(
-            QStringLiteral("Temporary directory for Compressed files is invalid\r Using Root directory"));
+        Prompts().message(QStringLiteral(
+            "Temporary directory for Compressed files is invalid\r Using Root directory"));
     // The folder list names a folder without its trailing backslash, a drive root with it.
     const QString folder = programFolder();
     settings.ZipTemp = folder.endsWith(QStringLiteral(":\\")) ? folder : RemoveBackslash(folder);
@@ -183,7 +183,8 @@ void THarbexZoDi::ManualSet() {
 void THarbexZoDi::LoadNetworkList() {
     const QString program = FileNameOf(CurrentPlatform().programFile);
     const qsizetype dot = program.lastIndexOf(u'.');
-    NetworkListFile = programFolder() + (dot >= 0 ? program.left(dot) : program) + QStringLiteral(".nwf");
+    NetworkListFile =
+        programFolder() + (dot >= 0 ? program.left(dot) : program) + QStringLiteral(".nwf");
     if (settings.AlwaysBuildNet) FindMappedDrives1Click();
     if (!Files().fileExists(NetworkListFile)) return;
     const TextReadResult read = Files().readLines(NetworkListFile);
@@ -202,8 +203,9 @@ void THarbexZoDi::StartUpBehaviour() {
             panels.set(4, QStringLiteral("Manual Mode"));
             if (settings.SequencingMode) {
                 panels.set(4, QStringLiteral("BUS ERROR: MANUAL OPERATION"));
-                Prompts().message(QStringLiteral("The loaded Backup-Set has manual operation "
-                                                 "selected, \rsequencing has been cancelled"));
+                Prompts().message(
+                    QStringLiteral("The loaded Backup-Set has manual operation "
+                                   "selected, \rsequencing has been cancelled"));
                 settings.SequencingMode = false;
             }
             break;
@@ -220,8 +222,9 @@ void THarbexZoDi::StartUpBehaviour() {
         case 2:
             if (settings.SequencingMode) {
                 panels.set(4, QStringLiteral("BUS ERROR: MANUAL OPERATION"));
-                Prompts().message(QStringLiteral("The loaded Backup-Set has 'Run at start-up "
-                                                 "selected', \rManual mode has been set"));
+                Prompts().message(
+                    QStringLiteral("The loaded Backup-Set has 'Run at start-up "
+                                   "selected', \rManual mode has been set"));
                 settings.SequencingMode = false;
                 model.autotype = 0;
                 panels.set(7, QStringLiteral("MAN"));
@@ -232,7 +235,8 @@ void THarbexZoDi::StartUpBehaviour() {
                     QStringLiteral("Automatic Backup Aborted - Please check Network Drives"));
             }
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -257,7 +261,9 @@ void THarbexZoDi::PromptForMissedBackup() {
     const QString time = TimeText(model.TimePicker);
     panels.set(4, QStringLiteral("Missed Backup due at ") + time);
     switch (settings.PromptMissed) {
-        case 0: Prompts().message(QStringLiteral("Backup due missed at ") + time); break;
+        case 0:
+            Prompts().message(QStringLiteral("Backup due missed at ") + time);
+            break;
         case 1:
             if (Prompts().question(QStringLiteral("A Backup was due Today at ") + time +
                                        QStringLiteral(" Backup Now ?"),
@@ -265,9 +271,14 @@ void THarbexZoDi::PromptForMissedBackup() {
                                    50) == Button::Yes)
                 autoRuns().StartCountdown();
             break;
-        case 2: autoRuns().StartCountdown(); break;
-        case 3: MidnightTimer.start(); break;
-        default: break;
+        case 2:
+            autoRuns().StartCountdown();
+            break;
+        case 3:
+            MidnightTimer.start();
+            break;
+        default:
+            break;
     }
 }
 

@@ -11,7 +11,7 @@ namespace harbex {
 // The eight panels of the main window's status bar, numbered from 0. Every subsystem writes
 // them through this one interface, and tests read them back.
 class StatusPanels {
-public:
+  public:
     static constexpr int kCount = 8;
 
     StatusPanels();
@@ -24,7 +24,7 @@ public:
     // Draws the bar at once, for progress shown in the middle of long work.
     void repaint();
 
-private:
+  private:
     std::array<QString, kCount> texts_;
     std::array<QLabel*, kCount> labels_{};
     QStatusBar* bar_ = nullptr;

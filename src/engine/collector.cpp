@@ -23,10 +23,11 @@ QString FolderCountText(qsizetype folders, qsizetype levels) {
            QStringLiteral(" Levels ");
 }
 
-// Appends the folders not yet present, compared as whole paths without regard to case.
+// Appends the folders not yet present, compared as whole paths without regard to case; a
+// trailing backslash (as a set file written by hand may have) does not make another folder.
 void AppendDistinct(const QStringList& folders, QSet<QString>& present, QStringList& target) {
     for (const QString& folder : folders) {
-        const QString key = NameKey(folder);
+        const QString key = NameKey(RemoveBackslash(folder));
         if (present.contains(key)) continue;
         present.insert(key);
         target << folder;

@@ -26,8 +26,9 @@ int Engines::SetupInternalEngine(bool quiet) {
     }
     if (quiet) return 0;
     const Button answer = Prompts().question(
-        QStringLiteral("Error: Internal compression System file missing, Click Ignore to use "
-                       "external compression\rYou must have a suitable Compression engine installed"),
+        QStringLiteral(
+            "Error: Internal compression System file missing, Click Ignore to use "
+            "external compression\rYou must have a suitable Compression engine installed"),
         IconKind::Error, {Button::Abort, Button::Ignore, Button::Help}, 67);
     if (answer == Button::Ignore) {
         z_.settings.internal = false;

@@ -9,7 +9,7 @@ class THarbexZoDi;
 // Finding and setting up the two compression engines: the internal zip engine (two modules in
 // the program's folder) and the external command-line utility named by "Ext Util".
 class Engines {
-public:
+  public:
     explicit Engines(THarbexZoDi& z) : z_(z) {}
 
     enum class Kind { Zipmaster, External };
@@ -25,7 +25,7 @@ public:
     void internalClick();
     bool internalClickAttached = false;
 
-private:
+  private:
     THarbexZoDi& z_;
 };
 

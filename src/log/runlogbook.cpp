@@ -25,9 +25,12 @@ void RunLogBook::SetLogFileName() {
     const QDate today = Now().today();
     AppSettings& s = z_.settings;
     switch (s.LogOptions) {
-        case 0: s.LogFileName = folder + QStringLiteral("Harbex.log"); break;
+        case 0:
+            s.LogFileName = folder + QStringLiteral("Harbex.log");
+            break;
         case 1:
-            s.LogFileName = folder + WeekdayName(WeekdayNumber(today)) + QStringLiteral("_Harbex.log");
+            s.LogFileName =
+                folder + WeekdayName(WeekdayNumber(today)) + QStringLiteral("_Harbex.log");
             break;
         case 2:
             s.LogFileName = folder + QStringLiteral("HarbexDM") + QString::number(today.day()) +
@@ -39,7 +42,9 @@ void RunLogBook::SetLogFileName() {
                             QStringLiteral(".log");
             ++s.LogCounter;
             break;
-        default: s.LogFileName = folder; break;
+        default:
+            s.LogFileName = folder;
+            break;
     }
 }
 
@@ -88,8 +93,7 @@ bool RunLogBook::SaveRunLogChecked(const QString& message) {
 }
 
 void RunLogBook::EmptyAfterSave() {
-    if (writtenFile_ == z_.settings.LogFileName && writtenDay_ == Now().today())
-        written_ += RunLog;
+    if (writtenFile_ == z_.settings.LogFileName && writtenDay_ == Now().today()) written_ += RunLog;
     RunLog.clear();
 }
 
@@ -118,13 +122,18 @@ void RunLogBook::SaveClosingLog() {
 QString RunLogBook::proposedLogName() const {
     const QDate today = Now().today();
     switch (z_.settings.LogOptions) {
-        case 0: return QStringLiteral("Harbex.log");
-        case 1: return WeekdayName(WeekdayNumber(today)) + QStringLiteral("_Harbex.log");
-        case 2: return QStringLiteral("HarbexDM") + QString::number(today.day()) + QStringLiteral(".log");
+        case 0:
+            return QStringLiteral("Harbex.log");
+        case 1:
+            return WeekdayName(WeekdayNumber(today)) + QStringLiteral("_Harbex.log");
+        case 2:
+            return QStringLiteral("HarbexDM") + QString::number(today.day()) +
+                   QStringLiteral(".log");
         case 3:
             return QStringLiteral("HarbexLC") + QString::number(z_.settings.LogCounter) +
                    QStringLiteral(".log");
-        default: return QString();
+        default:
+            return QString();
     }
 }
 
@@ -174,7 +183,9 @@ void RunLogBook::Page14ResetClick() {
     CountLab = QStringLiteral("0");
 }
 
-void RunLogBook::Button1Click() { DiagBox.clear(); }
+void RunLogBook::Button1Click() {
+    DiagBox.clear();
+}
 
 void ShellOpen(const QString& program, const QString& parameters, const QString& folder,
                int /*showMode*/) {

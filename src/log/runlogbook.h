@@ -11,7 +11,7 @@ class THarbexZoDi;
 // The log of what the backups did, for a user who was not watching: lines collect in the RunLog
 // and are written to today's log file in the program's folder at fixed save points.
 class RunLogBook {
-public:
+  public:
     explicit RunLogBook(THarbexZoDi& z) : z_(z) {}
 
     QStringList RunLog;
@@ -51,7 +51,7 @@ public:
     bool ViewOptionsVisible = true;
     bool LogOptionsBtnEnabled = true;
 
-private:
+  private:
     QString proposedLogName() const;
     THarbexZoDi& z_;
     // Lines that are in today's file but no longer in the RunLog.

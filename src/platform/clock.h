@@ -6,7 +6,7 @@ namespace harbex {
 
 // The local date and time; tests install a settable clock.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual QDateTime now() const { return QDateTime::currentDateTime(); }
     QDate today() const { return now().date(); }

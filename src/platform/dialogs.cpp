@@ -41,17 +41,17 @@ QString InitialPath(const HostPaths& paths, const FileDialogRequest& request) {
 }  // namespace
 
 std::optional<QString> WidgetDialogs::openFile(const FileDialogRequest& request) {
-    const QString chosen = QFileDialog::getOpenFileName(
-        QApplication::activeWindow(), request.title, InitialPath(paths_, request),
-        QtFilterFrom(request.filter));
+    const QString chosen =
+        QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title,
+                                     InitialPath(paths_, request), QtFilterFrom(request.filter));
     if (chosen.isEmpty()) return std::nullopt;
     return paths_.toProgram(chosen);
 }
 
 std::optional<QString> WidgetDialogs::saveFile(const FileDialogRequest& request) {
-    const QString chosen = QFileDialog::getSaveFileName(
-        QApplication::activeWindow(), request.title, InitialPath(paths_, request),
-        QtFilterFrom(request.filter));
+    const QString chosen =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title,
+                                     InitialPath(paths_, request), QtFilterFrom(request.filter));
     if (chosen.isEmpty()) return std::nullopt;
     return WithDefaultExtension(paths_.toProgram(chosen), request.defaultExtension);
 }
@@ -68,6 +68,8 @@ std::optional<QString> WidgetDialogs::chooseFolder(const QString& title,
 
 namespace harbex {
 
-void WidgetDialogs::execForm(QDialog& form) { form.exec(); }
+void WidgetDialogs::execForm(QDialog& form) {
+    form.exec();
+}
 
 }  // namespace harbex

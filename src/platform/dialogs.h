@@ -20,7 +20,7 @@ struct FileDialogRequest {
 };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     virtual std::optional<QString> openFile(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> saveFile(const FileDialogRequest& request) = 0;
@@ -31,7 +31,7 @@ public:
 };
 
 class WidgetDialogs : public Dialogs {
-public:
+  public:
     explicit WidgetDialogs(const HostPaths& paths) : paths_(paths) {}
     std::optional<QString> openFile(const FileDialogRequest& request) override;
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
@@ -39,7 +39,7 @@ public:
                                         const QString& initialFolder) override;
     void execForm(QDialog& form) override;
 
-private:
+  private:
     const HostPaths& paths_;
 };
 

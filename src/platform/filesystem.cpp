@@ -1,12 +1,12 @@
 #include "platform/filesystem.h"
 
+#include <sys/statvfs.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
-#include <sys/statvfs.h>
 
 #include "platform/hostpaths.h"
 #include "platform/wildcard.h"
@@ -35,7 +35,9 @@ QString NoSuchFile(const QString& path) {
 
 FileSystem::FileSystem(const HostPaths& paths) : paths_(paths) {}
 
-QString FileSystem::toHost(const QString& programPath) const { return paths_.toHost(programPath); }
+QString FileSystem::toHost(const QString& programPath) const {
+    return paths_.toHost(programPath);
+}
 
 bool FileSystem::exists(const QString& path) const {
     const QString host = toHost(path);
@@ -56,7 +58,9 @@ QDateTime FileSystem::lastModified(const QString& path) const {
     return QFileInfo(toHost(path)).lastModified();
 }
 
-qint64 FileSystem::fileSize(const QString& path) const { return QFileInfo(toHost(path)).size(); }
+qint64 FileSystem::fileSize(const QString& path) const {
+    return QFileInfo(toHost(path)).size();
+}
 
 bool FileSystem::createFolder(const QString& path, QString* error) const {
     const QString host = toHost(path);
@@ -67,8 +71,9 @@ bool FileSystem::createFolder(const QString& path, QString* error) const {
     const QFileInfo info(host);
     if (!QFileInfo(info.absolutePath()).isDir() || info.exists()) {
         if (error)
-            *error = info.exists() ? QStringLiteral("Cannot create a file when that file already "
-                                                    "exists: %1")
+            *error = info.exists() ? QStringLiteral(
+                                         "Cannot create a file when that file already "
+                                         "exists: %1")
                                          .arg(path)
                                    : NoSuchFile(path);
         return false;
@@ -80,8 +85,7 @@ bool FileSystem::createFolder(const QString& path, QString* error) const {
     return true;
 }
 
-bool FileSystem::copyFile(const QString& source, const QString& destination,
-                          QString* error) const {
+bool FileSystem::copyFile(const QString& source, const QString& destination, QString* error) const {
     const QString from = toHost(source);
     const QString to = toHost(destination);
     if (from.isEmpty() || !QFileInfo(from).isFile()) {
@@ -189,8 +193,9 @@ TextReadResult FileSystem::readLines(const QString& path) const {
     const QString host = toHost(path);
     if (host.isEmpty() || !QFileInfo(host).isFile()) {
         result.error = host.isEmpty() || !QFileInfo::exists(host)
-                           ? QStringLiteral("Cannot open file \"%1\". The system cannot find the "
-                                            "file specified")
+                           ? QStringLiteral(
+                                 "Cannot open file \"%1\". The system cannot find the "
+                                 "file specified")
                                  .arg(path)
                            : QStringLiteral("Cannot open file \"%1\". Access is denied").arg(path);
         return result;
@@ -213,19 +218,22 @@ TextReadResult FileSystem::readLines(const QString& path) const {
 bool FileSystem::writeText(const QString& path, const QString& text, QString* error) const {
     const QString host = toHost(path);
     if (host.isEmpty() || !QFileInfo(QFileInfo(host).absolutePath()).isDir()) {
-        if (error) *error = QStringLiteral("Cannot create file \"%1\". %2")
-                                .arg(path, QStringLiteral("The system cannot find the path "
-                                                          "specified"));
+        if (error)
+            *error = QStringLiteral("Cannot create file \"%1\". %2")
+                         .arg(path, QStringLiteral("The system cannot find the path "
+                                                   "specified"));
         return false;
     }
     QSaveFile file(host);
     if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString());
+        if (error)
+            *error = QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString());
         return false;
     }
     const QByteArray bytes = EncodeText(text);
     if (file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error) *error = QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString());
+        if (error)
+            *error = QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString());
         file.cancelWriting();
         return false;
     }
@@ -236,12 +244,14 @@ bool FileSystem::appendText(const QString& path, const QString& text, QString* e
     const QString host = toHost(path);
     QFile file(host);
     if (host.isEmpty() || !file.open(QIODevice::Append)) {
-        if (error) *error = QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString());
+        if (error)
+            *error = QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString());
         return false;
     }
     const QByteArray bytes = EncodeText(text);
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        if (error) *error = QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString());
+        if (error)
+            *error = QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString());
         return false;
     }
     return true;
@@ -251,10 +261,13 @@ bool FileSystem::driveSizeReadable(QChar driveLetter) const {
     if (!paths_.isMapped(driveLetter)) return false;
     struct statvfs info {};
     const QByteArray folder = QFile::encodeName(paths_.driveFolder(driveLetter));
-    return statvfs(folder.constData(), &info) == 0 && QFileInfo(paths_.driveFolder(driveLetter)).isDir();
+    return statvfs(folder.constData(), &info) == 0 &&
+           QFileInfo(paths_.driveFolder(driveLetter)).isDir();
 }
 
-QString JoinLinesCrLf(const QStringList& lines) { return lines.join(QStringLiteral("\r\n")); }
+QString JoinLinesCrLf(const QStringList& lines) {
+    return lines.join(QStringLiteral("\r\n"));
+}
 
 QStringList SplitTextLines(const QString& text) {
     QStringList lines;
@@ -292,6 +305,8 @@ bool DecodeText(const QByteArray& bytes, QString* text) {
     return true;
 }
 
-QByteArray EncodeText(const QString& text) { return text.toUtf8(); }
+QByteArray EncodeText(const QString& text) {
+    return text.toUtf8();
+}
 
 }  // namespace harbex

@@ -29,7 +29,7 @@ struct TextReadResult {
 // The file system seen through program paths. Every path argument is a program path
 // (C:\..., \\SERVER\SHARE\...); the host mapping is done here and nowhere else.
 class FileSystem {
-public:
+  public:
     explicit FileSystem(const HostPaths& paths);
 
     QString toHost(const QString& programPath) const;
@@ -66,7 +66,7 @@ public:
     // True when the drive is mapped and its folder can be asked for its size.
     bool driveSizeReadable(QChar driveLetter) const;
 
-private:
+  private:
     const HostPaths& paths_;
 };
 

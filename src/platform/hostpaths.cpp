@@ -27,9 +27,8 @@ QString JoinHost(const QString& base, const QString& name) {
 // Finds the entry of a folder whose name equals the component without regard to case.
 QString CaseInsensitiveEntry(const QString& folder, const QString& component) {
     QDir dir(folder);
-    const QStringList entries =
-        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                      QDir::Name);
+    const QStringList entries = dir.entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& entry : entries)
         if (entry.compare(component, Qt::CaseInsensitive) == 0) return entry;
     return QString();
@@ -120,7 +119,9 @@ HostPaths HostPaths::FromRegistry(const Registry& registry) {
     return HostPaths(drives, network && !network->isEmpty() ? *network : QStringLiteral("/mnt"));
 }
 
-bool HostPaths::isMapped(QChar driveLetter) const { return drives_.contains(driveLetter.toUpper()); }
+bool HostPaths::isMapped(QChar driveLetter) const {
+    return drives_.contains(driveLetter.toUpper());
+}
 
 QString HostPaths::driveFolder(QChar driveLetter) const {
     return drives_.value(driveLetter.toUpper());

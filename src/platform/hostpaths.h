@@ -13,7 +13,7 @@ class Registry;
 // matched exactly first and then without regard to case, because stored paths (browser lists,
 // set files written on the original system) may differ in case from the files on disk.
 class HostPaths {
-public:
+  public:
     HostPaths(QMap<QChar, QString> drives, QString networkRoot);
 
     // Reads the drive map from the registry key Software\Keelwick\Pelvor\Drives: one value per
@@ -35,7 +35,7 @@ public:
     void setDrive(QChar driveLetter, const QString& hostFolder);
     void setNetworkRoot(const QString& hostFolder) { networkRoot_ = hostFolder; }
 
-private:
+  private:
     QMap<QChar, QString> drives_;  // upper-case letter -> host folder
     QString networkRoot_;
 };
@@ -43,8 +43,8 @@ private:
 // Splits a program path into its root ("C:" or "\\SERVER\SHARE", empty for a relative path)
 // and its components.
 struct ProgramPathParts {
-    QChar drive;          // upper-case letter, or null for network and relative paths
-    QString server;       // for \\SERVER\SHARE paths
+    QChar drive;     // upper-case letter, or null for network and relative paths
+    QString server;  // for \\SERVER\SHARE paths
     QString share;
     QStringList components;
     bool isNetwork() const { return !server.isEmpty(); }

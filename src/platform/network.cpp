@@ -10,8 +10,9 @@ namespace harbex {
 namespace {
 
 QStringList VisibleFolders(const QString& hostFolder) {
-    QStringList folders = QDir(hostFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name |
-                                                                                  QDir::IgnoreCase);
+    QStringList folders =
+        QDir(hostFolder)
+            .entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     return folders;
 }
 
@@ -31,7 +32,8 @@ bool Network::isPresent() const {
     const auto interfaces = QNetworkInterface::allInterfaces();
     for (const QNetworkInterface& interface : interfaces) {
         const auto flags = interface.flags();
-        if (flags.testFlag(QNetworkInterface::IsUp) && !flags.testFlag(QNetworkInterface::IsLoopBack))
+        if (flags.testFlag(QNetworkInterface::IsUp) &&
+            !flags.testFlag(QNetworkInterface::IsLoopBack))
             return true;
     }
     return false;

@@ -20,7 +20,7 @@ struct NetResource {
 // servers and the folders below each server its shares. One provider and one workgroup stand
 // above the servers, as on the original network.
 class Network {
-public:
+  public:
     explicit Network(const HostPaths& paths) : paths_(paths) {}
     virtual ~Network() = default;
 
@@ -36,7 +36,7 @@ public:
     static const QString& ProviderName();
     static const QString& WorkgroupName();
 
-private:
+  private:
     const HostPaths& paths_;
 };
 

@@ -24,8 +24,12 @@ QString FindLogViewer(const HostPaths& paths) {
 
 }  // namespace
 
-QString ZipEngineModuleName() { return QStringLiteral("libharbexzipdll.so"); }
-QString UnzipEngineModuleName() { return QStringLiteral("libharbexunzdll.so"); }
+QString ZipEngineModuleName() {
+    return QStringLiteral("libharbexzipdll.so");
+}
+QString UnzipEngineModuleName() {
+    return QStringLiteral("libharbexunzdll.so");
+}
 
 PlatformDefaults PlatformDefaults::Original() {
     return {QStringLiteral("C:\\"), QStringLiteral("C:\\utils\\pkzip.exe"),
@@ -37,9 +41,13 @@ Platform& CurrentPlatform() {
     return *g_platform;
 }
 
-void InstallPlatform(Platform* platform) { g_platform = platform; }
+void InstallPlatform(Platform* platform) {
+    g_platform = platform;
+}
 
-void Platform::reloadDriveMap() { *paths = HostPaths::FromRegistry(*registry); }
+void Platform::reloadDriveMap() {
+    *paths = HostPaths::FromRegistry(*registry);
+}
 
 std::unique_ptr<Platform> Platform::CreateReal() {
     auto platform = std::make_unique<Platform>();
@@ -56,7 +64,8 @@ std::unique_ptr<Platform> Platform::CreateReal() {
     platform->network = std::make_unique<Network>(*platform->paths);
     platform->startList = std::make_unique<StartList>(QStringLiteral("/etc/xdg/autostart"));
     const HostPaths& paths = *platform->paths;
-    platform->programFolder = WithBackslash(paths.toProgram(QCoreApplication::applicationDirPath()));
+    platform->programFolder =
+        WithBackslash(paths.toProgram(QCoreApplication::applicationDirPath()));
     platform->programFile = paths.toProgram(QCoreApplication::applicationFilePath());
     platform->defaults.zipTemp = WithBackslash(paths.toProgram(QDir::tempPath()));
     platform->defaults.extUtil = platform->programFolder + QStringLiteral("harbexzip");

@@ -63,8 +63,14 @@ Platform& CurrentPlatform();
 void InstallPlatform(Platform* platform);
 
 // Short names for the services most code uses.
-inline FileSystem& Files() { return *CurrentPlatform().files; }
-inline Prompter& Prompts() { return *CurrentPlatform().prompter; }
-inline const Clock& Now() { return *CurrentPlatform().clock; }
+inline FileSystem& Files() {
+    return *CurrentPlatform().files;
+}
+inline Prompter& Prompts() {
+    return *CurrentPlatform().prompter;
+}
+inline const Clock& Now() {
+    return *CurrentPlatform().clock;
+}
 
 }  // namespace harbex

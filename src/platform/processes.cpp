@@ -1,12 +1,12 @@
 #include "platform/processes.h"
 
+#include <unistd.h>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
 #include <cerrno>
 #include <csignal>
-#include <unistd.h>
 
 namespace harbex {
 namespace {

@@ -13,7 +13,7 @@ struct ProcessRun {
 
 // Starts programs directly (never through a shell) with an argument list.
 class Processes {
-public:
+  public:
     virtual ~Processes() = default;
     // Waits at most timeoutMs for the program to end; on time-out the program and everything it
     // started are killed before this returns. showWindow is 0 (hidden) or 5 (shown); a

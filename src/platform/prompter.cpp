@@ -22,27 +22,35 @@ QString DisplayText(QString text) {
 
 QStyle::StandardPixmap PixmapFor(IconKind icon) {
     switch (icon) {
-        case IconKind::Warning: return QStyle::SP_MessageBoxWarning;
-        case IconKind::Error: return QStyle::SP_MessageBoxCritical;
-        case IconKind::Information: return QStyle::SP_MessageBoxInformation;
-        case IconKind::Confirmation: return QStyle::SP_MessageBoxQuestion;
+        case IconKind::Warning:
+            return QStyle::SP_MessageBoxWarning;
+        case IconKind::Error:
+            return QStyle::SP_MessageBoxCritical;
+        case IconKind::Information:
+            return QStyle::SP_MessageBoxInformation;
+        case IconKind::Confirmation:
+            return QStyle::SP_MessageBoxQuestion;
     }
     return QStyle::SP_MessageBoxInformation;
 }
 
 QString TitleFor(IconKind icon) {
     switch (icon) {
-        case IconKind::Warning: return QStringLiteral("Warning");
-        case IconKind::Error: return QStringLiteral("Error");
-        case IconKind::Information: return QStringLiteral("Information");
-        case IconKind::Confirmation: return QStringLiteral("Confirm");
+        case IconKind::Warning:
+            return QStringLiteral("Warning");
+        case IconKind::Error:
+            return QStringLiteral("Error");
+        case IconKind::Information:
+            return QStringLiteral("Information");
+        case IconKind::Confirmation:
+            return QStringLiteral("Confirm");
     }
     return QString();
 }
 
 // QMessageBox closes on every button, Help included; this box keeps itself open for Help.
 class QuestionBox : public QDialog {
-public:
+  public:
     QuestionBox(const QString& text, IconKind icon, const Buttons& buttons, int helpContext)
         : QDialog(QApplication::activeWindow()) {
         setWindowTitle(TitleFor(icon));
@@ -75,7 +83,7 @@ public:
     }
     Button answer() const { return answer_; }
 
-private:
+  private:
     Button answer_ = Button::None;
 };
 
@@ -83,15 +91,24 @@ private:
 
 QString ButtonCaption(Button button) {
     switch (button) {
-        case Button::Yes: return QStringLiteral("&Yes");
-        case Button::No: return QStringLiteral("&No");
-        case Button::Ok: return QStringLiteral("OK");
-        case Button::Cancel: return QStringLiteral("Cancel");
-        case Button::Abort: return QStringLiteral("&Abort");
-        case Button::Ignore: return QStringLiteral("&Ignore");
-        case Button::Retry: return QStringLiteral("&Retry");
-        case Button::Help: return QStringLiteral("&Help");
-        case Button::None: break;
+        case Button::Yes:
+            return QStringLiteral("&Yes");
+        case Button::No:
+            return QStringLiteral("&No");
+        case Button::Ok:
+            return QStringLiteral("OK");
+        case Button::Cancel:
+            return QStringLiteral("Cancel");
+        case Button::Abort:
+            return QStringLiteral("&Abort");
+        case Button::Ignore:
+            return QStringLiteral("&Ignore");
+        case Button::Retry:
+            return QStringLiteral("&Retry");
+        case Button::Help:
+            return QStringLiteral("&Help");
+        case Button::None:
+            break;
     }
     return QString();
 }

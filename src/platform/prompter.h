@@ -12,7 +12,7 @@ using Buttons = QList<Button>;
 // Messages and questions to the user. A question shows its buttons and returns the one pressed;
 // Help shows the help topic of the question's help context and never closes the question.
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
     // A plain message box with OK.
     virtual void message(const QString& text) = 0;
@@ -22,7 +22,7 @@ public:
 
 // The real prompter: modal boxes in front of the active window.
 class WidgetPrompter : public Prompter {
-public:
+  public:
     void message(const QString& text) override;
     Button question(const QString& text, IconKind icon, const Buttons& buttons,
                     int helpContext) override;

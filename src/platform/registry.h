@@ -14,21 +14,21 @@ enum class RegistryRoot { CurrentUser, LocalMachine };
 // a value stored as "Zip Temp" is found when asked for "zip temp", and written back under the
 // name it already has rather than as a second value.
 class Registry {
-public:
+  public:
     Registry(QString currentUserRoot, QString localMachineRoot);
 
     std::optional<QString> readText(RegistryRoot root, const QString& key,
                                     const QString& name) const;
     // Returns false with the system's message in *error when the value cannot be stored.
-    bool writeText(RegistryRoot root, const QString& key, const QString& name,
-                   const QString& value, QString* error = nullptr);
+    bool writeText(RegistryRoot root, const QString& key, const QString& name, const QString& value,
+                   QString* error = nullptr);
     bool deleteValue(RegistryRoot root, const QString& key, const QString& name);
     bool keyExists(RegistryRoot root, const QString& key) const;
     QStringList valueNames(RegistryRoot root, const QString& key) const;
 
     QString rootFolder(RegistryRoot root) const;
 
-private:
+  private:
     struct Location {
         QString file;        // host path of the INI file
         QStringList groups;  // key levels below the file

@@ -11,7 +11,9 @@ QString StartList::entryPath(const QString& title) const {
     return folder_ + u'/' + title + QStringLiteral(".desktop");
 }
 
-bool StartList::contains(const QString& title) const { return QFileInfo::exists(entryPath(title)); }
+bool StartList::contains(const QString& title) const {
+    return QFileInfo::exists(entryPath(title));
+}
 
 QString StartList::commandOf(const QString& title) const {
     QFile file(entryPath(title));

@@ -8,7 +8,7 @@ namespace harbex {
 // entry in the autostart folder (/etc/xdg/autostart), which, like the original's machine-wide
 // list, needs administrator rights to change.
 class StartList {
-public:
+  public:
     explicit StartList(QString hostFolder) : folder_(std::move(hostFolder)) {}
 
     bool contains(const QString& title) const;
@@ -17,7 +17,7 @@ public:
     bool remove(const QString& title, QString* error = nullptr);
     QString folder() const { return folder_; }
 
-private:
+  private:
     QString entryPath(const QString& title) const;
     QString folder_;
 };

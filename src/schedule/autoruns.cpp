@@ -6,9 +6,13 @@
 
 namespace harbex {
 
-bool AutoRuns::IsDueToday() const { return IsDueOn(z_.model, Now().today()); }
+bool AutoRuns::IsDueToday() const {
+    return IsDueOn(z_.model, Now().today());
+}
 
-int AutoRuns::MinutesUntilDue() const { return MinutesUntil(z_.model.TimePicker, Now().timeOfDay()); }
+int AutoRuns::MinutesUntilDue() const {
+    return MinutesUntil(z_.model.TimePicker, Now().timeOfDay());
+}
 
 void AutoRuns::ShowTimeToNext(int minutes) {
     z_.panels.set(4, TimeToNextText(minutes));

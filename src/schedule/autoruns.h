@@ -6,7 +6,7 @@ class THarbexZoDi;
 
 // The schedule questions about the current set, and arming and stopping automatic runs.
 class AutoRuns {
-public:
+  public:
     explicit AutoRuns(THarbexZoDi& z) : z_(z) {}
 
     bool IsDueToday() const;
@@ -21,7 +21,7 @@ public:
     // "Stop Sheduled backups": disarms every timer that could start a run.
     void StopSheduledbackups1Click();
 
-private:
+  private:
     THarbexZoDi& z_;
 };
 

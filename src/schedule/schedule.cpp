@@ -6,11 +6,16 @@ namespace harbex {
 
 bool IsDueOn(const BackupSetModel& model, const QDate& date) {
     switch (model.ShedType) {
-        case 0: return true;
-        case 1: return WeekdayNumber(date) == model.DowSelect + 1;
-        case 2: return model.DayOfMonth == date.day();
-        case 3: return model.MounthPicker + 1 == date.month() && model.DayOfMonth == date.day();
-        default: return false;
+        case 0:
+            return true;
+        case 1:
+            return WeekdayNumber(date) == model.DowSelect + 1;
+        case 2:
+            return model.DayOfMonth == date.day();
+        case 3:
+            return model.MounthPicker + 1 == date.month() && model.DayOfMonth == date.day();
+        default:
+            return false;
     }
 }
 

@@ -9,8 +9,12 @@
 namespace harbex {
 
 void SequenceList::InitSequenceGrid() {
-    grid_[0] = {QString(), QStringLiteral("Name"), QStringLiteral("Type"), QStringLiteral("At"),
-                QStringLiteral("On"), QStringLiteral("Active")};
+    grid_[0] = {QString(),
+                QStringLiteral("Name"),
+                QStringLiteral("Type"),
+                QStringLiteral("At"),
+                QStringLiteral("On"),
+                QStringLiteral("Active")};
     for (int r = 1; r <= 8; ++r) grid_[r][Number] = QString::number(r);
     SequenceToGrid();
 }
@@ -23,10 +27,18 @@ void SequenceList::SequenceToGrid() {
         row[Type] = ScheduleTypeWord(info.SchedType);
         row[At] = TimeText(info.AtTime);
         switch (info.SchedType) {
-            case 1: row[On] = WeekdayName(info.OnWeekday); break;
-            case 2: row[On] = QStringLiteral("Day ") + QString::number(info.OnMonthDay); break;
-            case 3: row[On] = DateText(info.OnDate); break;
-            default: row[On] = QStringLiteral("N/A"); break;
+            case 1:
+                row[On] = WeekdayName(info.OnWeekday);
+                break;
+            case 2:
+                row[On] = QStringLiteral("Day ") + QString::number(info.OnMonthDay);
+                break;
+            case 3:
+                row[On] = DateText(info.OnDate);
+                break;
+            default:
+                row[On] = QStringLiteral("N/A");
+                break;
         }
         row[ActiveCell] = info.Active ? QStringLiteral("YES") : QStringLiteral("NO");
     }

@@ -13,7 +13,7 @@ class THarbexZoDi;
 // 8, columns Name, Type, At, On, Active) is what the user edits; the records in the settings are
 // copied from it after every change.
 class SequenceList {
-public:
+  public:
     explicit SequenceList(THarbexZoDi& z) : z_(z) {}
 
     enum Column { Number = 0, Name = 1, Type = 2, At = 3, On = 4, ActiveCell = 5 };
@@ -34,7 +34,7 @@ public:
     void setCell(int r, int column, const QString& text) { grid_[r][column] = text; }
     void resetRow(int r);
 
-private:
+  private:
     THarbexZoDi& z_;
     std::array<Row, 9> grid_{};  // row 0 holds the headings
 };

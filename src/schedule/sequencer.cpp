@@ -44,7 +44,8 @@ void Sequencer::AdvanceSequence() {
             z_.ShedTimer.start();
             return;
         }
-        z_.panels.set(4, QStringLiteral("Missed scheduled backup at ") + TimeText(z_.model.TimePicker));
+        z_.panels.set(
+            4, QStringLiteral("Missed scheduled backup at ") + TimeText(z_.model.TimePicker));
         z_.panels.repaint();
         z_.log().add(z_.busFile() + u' ' + z_.panels.text(4) + QStringLiteral(" Seq ") +
                      QString::number(z_.SequenceIndex));

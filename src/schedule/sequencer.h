@@ -7,7 +7,7 @@ class THarbexZoDi;
 // Works through the sequence list during the day: loads the next entry that is due today, arms
 // the wait for its time, and logs and skips entries whose time has passed.
 class Sequencer {
-public:
+  public:
     explicit Sequencer(THarbexZoDi& z) : z_(z) {}
 
     // Loads the active entries from start on in turn; the index of the first whose set exists and
@@ -15,7 +15,7 @@ public:
     int FindNextDueEntry(int start);
     void AdvanceSequence();
 
-private:
+  private:
     void FinishDay();
     THarbexZoDi& z_;
 };

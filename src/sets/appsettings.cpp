@@ -17,7 +17,7 @@ struct Entry {
     Field field;
     int minimum = INT_MIN;  // integers outside [minimum, maximum] are clamped
     int maximum = INT_MAX;
-    bool combo = false;     // a combo box: an index it does not have selects nothing (-1)
+    bool combo = false;  // a combo box: an index it does not have selects nothing (-1)
 };
 
 // The values in the order LoadSettings reads them. Defaults come from AppSettings::Defaults.
@@ -68,12 +68,16 @@ std::optional<int> IntegerText(const QString& text) {
     return value;
 }
 
-QString Name(const char* name) { return QString::fromLatin1(name); }
+QString Name(const char* name) {
+    return QString::fromLatin1(name);
+}
 
-QString RowName(const char* name, int row) { return Name(name) + QString::number(row); }
+QString RowName(const char* name, int row) {
+    return Name(name) + QString::number(row);
+}
 
 class Reader {
-public:
+  public:
     explicit Reader(const Registry& registry) : registry_(registry) {}
     std::optional<QString> text(const QString& name) const {
         return registry_.readText(RegistryRoot::CurrentUser, SettingsKey(), name);
@@ -105,7 +109,7 @@ public:
             if (const auto parsed = ParseTimeText(*value)) field = *parsed;
     }
 
-private:
+  private:
     const Registry& registry_;
 };
 
@@ -176,7 +180,8 @@ bool WriteSettings(Registry& registry, const AppSettings& settings, QString* err
     }
     for (int row = 0; row < 8; ++row) {
         const ShedInfo& info = settings.Sequence[row];
-        const bool ok = write(RowName("SActive", row), info.Active ? QStringLiteral("1") : QStringLiteral("0")) &&
+        const bool ok = write(RowName("SActive", row),
+                              info.Active ? QStringLiteral("1") : QStringLiteral("0")) &&
                         write(RowName("SHType", row), QString::number(info.SchedType)) &&
                         write(RowName("FName", row), info.BusFile) &&
                         write(RowName("SWD", row), QString::number(info.OnWeekday)) &&

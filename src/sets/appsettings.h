@@ -16,7 +16,7 @@ struct ShedInfo {
     QString BusFile = QStringLiteral("Default");
     QDate OnDate = QDate(2004, 1, 1);
     QTime AtTime = QTime(12, 0, 0);
-    int OnWeekday = 1;   // 1 Sunday ... 7 Saturday
+    int OnWeekday = 1;  // 1 Sunday ... 7 Saturday
     int OnMonthDay = 1;
     bool operator==(const ShedInfo&) const = default;
 };
@@ -26,14 +26,14 @@ using SequenceTable = std::array<ShedInfo, 8>;
 // HKEY_CURRENT_USER\Software\Keelwick\Pelvor. Field names are those of the controls they feed.
 struct AppSettings {
     bool First = true;
-    QString BusFile;             // status panel 1: the current set file
-    int TimerInterval = 5000;    // ms of Timer, the countdown before an automatic run
-    int AutoInterval = 4;        // 1 to 1440 minutes between automatically timed sequence entries
-    QString ZipTemp;             // temporary folder for compressed files
-    bool internal = true;        // use the internal zip engine
+    QString BusFile;           // status panel 1: the current set file
+    int TimerInterval = 5000;  // ms of Timer, the countdown before an automatic run
+    int AutoInterval = 4;      // 1 to 1440 minutes between automatically timed sequence entries
+    QString ZipTemp;           // temporary folder for compressed files
+    bool internal = true;      // use the internal zip engine
     bool ShowSplash = true;
     bool Duplicates = true;
-    QString ExtUtilPath;         // "Ext Util"
+    QString ExtUtilPath;  // "Ext Util"
     bool AbortBox = false;
     bool MoveDrives = true;
     bool RestoreDrives = true;
@@ -45,7 +45,7 @@ struct AppSettings {
     bool MonitorDRUN = false;
     QString RegKey = QStringLiteral("Keelwick\\Quorr");
     QString DOSApp;
-    int PromptMissed = 1;        // 0 to 3
+    int PromptMissed = 1;  // 0 to 3
     QString LogFileName;
     bool SequencingMode = false;
     bool Skip = true;
@@ -55,10 +55,10 @@ struct AppSettings {
     bool AlwaysBuildNet = false;
     bool LocalMode = false;
     bool NoAB = true;
-    int LogOptions = 1;          // 0 to 3
-    int ViewOptions = 1;         // 0 or 1
+    int LogOptions = 1;   // 0 to 3
+    int ViewOptions = 1;  // 0 or 1
     int LogCounter = 0;
-    int LastDrive = 0;           // 0 "C" to 23 "Z", -1 no choice
+    int LastDrive = 0;  // 0 "C" to 23 "Z", -1 no choice
     SequenceTable Sequence;
 
     // The spin edit "DelayTime" (1 to 60 seconds) shows TimerInterval in whole seconds; changing

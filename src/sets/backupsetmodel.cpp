@@ -6,11 +6,17 @@
 
 namespace harbex {
 
-int ClampRadioIndex(int index, int itemCount) { return std::clamp(index, -1, itemCount - 1); }
+int ClampRadioIndex(int index, int itemCount) {
+    return std::clamp(index, -1, itemCount - 1);
+}
 
-int ComboIndex(int index, int itemCount) { return index >= 0 && index < itemCount ? index : -1; }
+int ComboIndex(int index, int itemCount) {
+    return index >= 0 && index < itemCount ? index : -1;
+}
 
-int ClampDayOfMonth(int day) { return std::clamp(day, 1, 31); }
+int ClampDayOfMonth(int day) {
+    return std::clamp(day, 1, 31);
+}
 
 QString FileNameOf(const QString& path) {
     const qsizetype slash = std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));

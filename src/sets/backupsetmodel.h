@@ -36,17 +36,17 @@ struct BackupSetModel {
     int FixedOption = 0;  // 0 by names, 1 numbered, 2 from the names list, 3 one file option
     int Nametype = 1;     // 0 the day of the week, 1 this name
     QString ZipCoreName = QStringLiteral("Keelwi");
-    int ZipOptions = 1;   // 0 freshen, 1 update, 2 add
+    int ZipOptions = 1;  // 0 freshen, 1 update, 2 add
     bool RecurseZip = false;
-    QString NamesFile;    // the ".lst" file of archive names, or empty
+    QString NamesFile;  // the ".lst" file of archive names, or empty
 
     // Start
-    int autotype = 0;     // 0 manual, 1 scheduled, 2 at start-up
-    int ShedType = 0;     // 0 daily, 1 weekly, 2 monthly, 3 yearly
-    int DowSelect = 1;    // 0 Sunday ... 6 Saturday
-    int DayOfMonth = 1;   // the position of UpDown1, 1 to 31
+    int autotype = 0;    // 0 manual, 1 scheduled, 2 at start-up
+    int ShedType = 0;    // 0 daily, 1 weekly, 2 monthly, 3 yearly
+    int DowSelect = 1;   // 0 Sunday ... 6 Saturday
+    int DayOfMonth = 1;  // the position of UpDown1, 1 to 31
     QTime TimePicker = QTime(13, 55, 9);
-    int MounthPicker = 0; // 0 January ... 11 December
+    int MounthPicker = 0;  // 0 January ... 11 December
 
     bool operator==(const BackupSetModel&) const = default;
 };

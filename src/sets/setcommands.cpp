@@ -4,6 +4,7 @@
 
 #include "app/harbexzodi.h"
 #include "engine/engines.h"
+#include "log/runlogbook.h"
 #include "platform/platform.h"
 #include "schedule/autoruns.h"
 #include "schedule/sequencelist.h"
@@ -15,7 +16,6 @@
 #include "util/stringutils.h"
 #include "util/utils.h"
 #include "util/weekdays.h"
-#include "log/runlogbook.h"
 
 namespace harbex {
 namespace {
@@ -24,11 +24,16 @@ const QString kUpdatedAndSaved = QStringLiteral("BACKUPSET UPDATED AND SAVED");
 
 QString FixedOptionCode(int fixedOption) {
     switch (fixedOption) {
-        case 0: return QStringLiteral("FN");
-        case 1: return QStringLiteral("NN");
-        case 2: return QStringLiteral("AN");
-        case 3: return QStringLiteral("SF");
-        default: return QString();
+        case 0:
+            return QStringLiteral("FN");
+        case 1:
+            return QStringLiteral("NN");
+        case 2:
+            return QStringLiteral("AN");
+        case 3:
+            return QStringLiteral("SF");
+        default:
+            return QString();
     }
 }
 
@@ -100,8 +105,8 @@ void SetCommands::applyLoadedSet(const QStringList& lines) {
         Prompts().message(
             QStringLiteral("No archive names file was loaded, Please run the Wizard"));
     if (m.Extensions == 1) {
-        const QString browserFile = CompanionFileName(z_.busFile(), QStringLiteral(".brw"),
-                                                      z_.programFolder());
+        const QString browserFile =
+            CompanionFileName(z_.busFile(), QStringLiteral(".brw"), z_.programFolder());
         const TextReadResult read = ReadSideFile(browserFile);
         if (read.ok) {
             z_.BackupSet = read.lines;
@@ -109,8 +114,8 @@ void SetCommands::applyLoadedSet(const QStringList& lines) {
         }
     }
     if (m.Extensions == 2 && !m.ReCheck) {
-        const QString listFile = CompanionFileName(z_.busFile(), QStringLiteral(".dlf"),
-                                                   z_.programFolder());
+        const QString listFile =
+            CompanionFileName(z_.busFile(), QStringLiteral(".dlf"), z_.programFolder());
         const TextReadResult read = ReadSideFile(listFile);
         if (read.ok) {
             z_.view.CListBox1 = read.lines;
@@ -298,8 +303,11 @@ void SetCommands::applyMode() {
             z_.panels.set(7, QStringLiteral("SHD"));
             z_.panels.set(4, QStringLiteral("Sheduled backup at ") + TimeText(z_.model.TimePicker));
             break;
-        case 2: z_.panels.set(7, QStringLiteral("AUTO")); break;
-        default: break;
+        case 2:
+            z_.panels.set(7, QStringLiteral("AUTO"));
+            break;
+        default:
+            break;
     }
 }
 
@@ -333,9 +341,9 @@ void SetCommands::SavebackupSet2Click() {
     if (Files().fileExists(path)) {
         if (!z_.saveSetText(path)) return;
     } else {
-        const Button answer = Prompts().question(QStringLiteral("Save New backup Set ") + path,
-                                                 IconKind::Warning,
-                                                 {Button::Yes, Button::Cancel, Button::Help}, 7);
+        const Button answer =
+            Prompts().question(QStringLiteral("Save New backup Set ") + path, IconKind::Warning,
+                               {Button::Yes, Button::Cancel, Button::Help}, 7);
         if (answer != Button::Yes) return;
         if (!z_.saveSetText(path)) return;
     }
@@ -369,8 +377,8 @@ void SetCommands::CreateBackupSetClick() {
     CurrentPlatform().dialogs->execForm(form);
     z_.NewSetAnswer = form.answer();
     if (z_.NewSetAnswer != 1) {
-        z_.panels.set(1, z_.programFolder() + BareSetName(form.NewName->text()) +
-                             QStringLiteral(".bus"));
+        z_.panels.set(
+            1, z_.programFolder() + BareSetName(form.NewName->text()) + QStringLiteral(".bus"));
         z_.NewSetMode = false;
         z_.commands.setEnabled(QStringLiteral("OptionsBtn"), false);
         z_.showOptionsPanel(QStringLiteral("Misc"));

@@ -11,7 +11,7 @@ enum class LoadSender;
 // The operations on the current set as a whole: reading and writing its file, the default set,
 // applying the set's rules to the window, the save and new-set commands and the summary.
 class SetCommands {
-public:
+  public:
     explicit SetCommands(THarbexZoDi& z) : z_(z) {}
 
     // Set file
@@ -39,7 +39,7 @@ public:
     // The archive core name in use (weekday or the set's own name), at most six characters.
     QString CoreName = QStringLiteral("Keelwi");
 
-private:
+  private:
     bool readSetText(LoadSender sender, QStringList* lines);
     void applyLoadedSet(const QStringList& lines);
     bool saveCurrentSetIfItExists();

@@ -15,15 +15,24 @@ struct HeaderEntry {
 };
 
 constexpr std::array<HeaderEntry, 18> kHeaders = {{
-    {SetSection::Filters, "[FILTERS]"},   {SetSection::Dirs, "[DIRS]"},
-    {SetSection::Params, "[PARAMS]"},     {SetSection::Shed, "[SHED]"},
-    {SetSection::Auto, "[AUTO]"},         {SetSection::DisDrives, "[DIS DRIVES]"},
-    {SetSection::Days, "[DAYS]"},         {SetSection::Nameset, "[NAMESET]"},
-    {SetSection::Specific, "[SPECIFIC]"}, {SetSection::ZipType, "[ZIP TYPE]"},
-    {SetSection::ZipCore, "[ZIP CORE]"},  {SetSection::Comp, "[COMP]"},
-    {SetSection::Names, "[NAMES]"},       {SetSection::NetDirs, "[NET DIRS]"},
-    {SetSection::Log, "[LOG]"},           {SetSection::Wiz, "[WIZ]"},
-    {SetSection::Comm, "[COMM]"},         {SetSection::Gen, "[GEN]"},
+    {SetSection::Filters, "[FILTERS]"},
+    {SetSection::Dirs, "[DIRS]"},
+    {SetSection::Params, "[PARAMS]"},
+    {SetSection::Shed, "[SHED]"},
+    {SetSection::Auto, "[AUTO]"},
+    {SetSection::DisDrives, "[DIS DRIVES]"},
+    {SetSection::Days, "[DAYS]"},
+    {SetSection::Nameset, "[NAMESET]"},
+    {SetSection::Specific, "[SPECIFIC]"},
+    {SetSection::ZipType, "[ZIP TYPE]"},
+    {SetSection::ZipCore, "[ZIP CORE]"},
+    {SetSection::Comp, "[COMP]"},
+    {SetSection::Names, "[NAMES]"},
+    {SetSection::NetDirs, "[NET DIRS]"},
+    {SetSection::Log, "[LOG]"},
+    {SetSection::Wiz, "[WIZ]"},
+    {SetSection::Comm, "[COMM]"},
+    {SetSection::Gen, "[GEN]"},
 }};
 
 // An integer read the way the program reads its numbers: the whole text, or nothing.
@@ -34,25 +43,31 @@ std::optional<int> IntegerOf(const QString& text) {
     return value;
 }
 
-int IntegerOr(const QString& text, int fallback) { return IntegerOf(text).value_or(fallback); }
+int IntegerOr(const QString& text, int fallback) {
+    return IntegerOf(text).value_or(fallback);
+}
 
 QString CharAt(const QString& text, qsizetype index) {
     return index < text.size() ? QString(text[index]) : QString();
 }
 
-void Append(QStringList& lines, const QStringList& values) { lines += values; }
+void Append(QStringList& lines, const QStringList& values) {
+    lines += values;
+}
 
-QStringList Reversed(const QStringList& list) { return QStringList(list.rbegin(), list.rend()); }
+QStringList Reversed(const QStringList& list) {
+    return QStringList(list.rbegin(), list.rend());
+}
 
 class LineReader {
-public:
+  public:
     LineReader(BackupSetModel& model, SetReaderHooks& hooks, SetReadResult& result)
         : m_(model), hooks_(hooks), result_(result) {}
 
     void value(SetSection section, const QString& line);
     void finish();
 
-private:
+  private:
     void days(const QString& line);
     void specific(const QString& line);
     void zipType(const QString& line);
@@ -68,24 +83,59 @@ private:
 void LineReader::value(SetSection section, const QString& line) {
     switch (section) {
         case SetSection::None:
-        case SetSection::Log: break;
-        case SetSection::Filters: m_.FilterList << line; break;
-        case SetSection::Dirs: m_.DirSource << line; break;
-        case SetSection::Params: result_.zipParameters = line; break;
-        case SetSection::Shed: shed_ << line; break;
-        case SetSection::Auto: m_.autotype = ClampRadioIndex(IntegerOr(line, 0), 3); break;
-        case SetSection::DisDrives: m_.RemovedList << line; break;
-        case SetSection::Days: days(line); break;
-        case SetSection::Nameset: m_.Nametype = ClampRadioIndex(IntegerOr(line, 0), 2); break;
-        case SetSection::Specific: specific(line); break;
-        case SetSection::ZipType: zipType(line); break;
-        case SetSection::ZipCore: m_.ZipCoreName = line; break;
-        case SetSection::Comp: comp(line); break;
-        case SetSection::Names: hooks_.namesFile(m_); break;
-        case SetSection::NetDirs: m_.Drivelist << line; break;
-        case SetSection::Wiz: wiz(line); break;
-        case SetSection::Comm: m_.RootList << line; break;
-        case SetSection::Gen: m_.Recurse = FlagIsSet(CharAt(line, 0)); break;
+        case SetSection::Log:
+            break;
+        case SetSection::Filters:
+            m_.FilterList << line;
+            break;
+        case SetSection::Dirs:
+            m_.DirSource << line;
+            break;
+        case SetSection::Params:
+            result_.zipParameters = line;
+            break;
+        case SetSection::Shed:
+            shed_ << line;
+            break;
+        case SetSection::Auto:
+            m_.autotype = ClampRadioIndex(IntegerOr(line, 0), 3);
+            break;
+        case SetSection::DisDrives:
+            m_.RemovedList << line;
+            break;
+        case SetSection::Days:
+            days(line);
+            break;
+        case SetSection::Nameset:
+            m_.Nametype = ClampRadioIndex(IntegerOr(line, 0), 2);
+            break;
+        case SetSection::Specific:
+            specific(line);
+            break;
+        case SetSection::ZipType:
+            zipType(line);
+            break;
+        case SetSection::ZipCore:
+            m_.ZipCoreName = line;
+            break;
+        case SetSection::Comp:
+            comp(line);
+            break;
+        case SetSection::Names:
+            hooks_.namesFile(m_);
+            break;
+        case SetSection::NetDirs:
+            m_.Drivelist << line;
+            break;
+        case SetSection::Wiz:
+            wiz(line);
+            break;
+        case SetSection::Comm:
+            m_.RootList << line;
+            break;
+        case SetSection::Gen:
+            m_.Recurse = FlagIsSet(CharAt(line, 0));
+            break;
     }
 }
 
@@ -189,20 +239,29 @@ SetSection SectionOf(const QString& line) {
 QString ZipParameterText(int zipOptions, bool recurseZip) {
     QString text;
     switch (zipOptions) {
-        case 0: text = QStringLiteral("-f "); break;
-        case 1: text = QStringLiteral("-u "); break;
-        case 2: text = QStringLiteral("-a "); break;
-        default: break;
+        case 0:
+            text = QStringLiteral("-f ");
+            break;
+        case 1:
+            text = QStringLiteral("-u ");
+            break;
+        case 2:
+            text = QStringLiteral("-a ");
+            break;
+        default:
+            break;
     }
     if (recurseZip) text += QStringLiteral("-r -p");
     return text;
 }
 
 QStringList ComposeSetLines(const BackupSetModel& model, int sequenceRow) {
-    return ComposeSetLines(model, sequenceRow, ZipParameterText(model.ZipOptions, model.RecurseZip));
+    return ComposeSetLines(model, sequenceRow,
+                           ZipParameterText(model.ZipOptions, model.RecurseZip));
 }
 
-QStringList ComposeSetLines(const BackupSetModel& m, int sequenceRow, const QString& zipParameters) {
+QStringList ComposeSetLines(const BackupSetModel& m, int sequenceRow,
+                            const QString& zipParameters) {
     QStringList lines;
     auto header = [&lines](SetSection section) { lines << SectionHeader(section); };
     header(SetSection::Filters);

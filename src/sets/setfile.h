@@ -55,7 +55,7 @@ QString ComposeSetText(const BackupSetModel& model, int sequenceRow);
 // What reading a set file does besides filling the model: the side effects that belong to
 // other parts of the program. The defaults do nothing, which reads a file as plain data.
 class SetReaderHooks {
-public:
+  public:
     virtual ~SetReaderHooks() = default;
     // Called before every line, so that a long load keeps the window alive.
     virtual void handleMessages() {}

@@ -7,9 +7,13 @@
 
 namespace harbex {
 
-void ControllerReaderHooks::handleMessages() { z_.handleMessages(); }
+void ControllerReaderHooks::handleMessages() {
+    z_.handleMessages();
+}
 
-void ControllerReaderHooks::dailyFolderSetUp(const BackupSetModel&) { z_.SetUpDirsClick(); }
+void ControllerReaderHooks::dailyFolderSetUp(const BackupSetModel&) {
+    z_.SetUpDirsClick();
+}
 
 void ControllerReaderHooks::specificFolder(const QString& folder) {
     if (Files().folderExists(folder) || !z_.settings.AbortBox) return;
@@ -18,7 +22,9 @@ void ControllerReaderHooks::specificFolder(const QString& folder) {
                       QStringLiteral("\" does not exist"));
 }
 
-bool ControllerReaderHooks::engineExists() const { return z_.engines().AnyEngineAvailable(); }
+bool ControllerReaderHooks::engineExists() const {
+    return z_.engines().AnyEngineAvailable();
+}
 
 void ControllerReaderHooks::compressionUnavailable() {
     z_.commands.setEnabled(QStringLiteral("Zipup"), false);

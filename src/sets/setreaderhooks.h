@@ -10,7 +10,7 @@ class THarbexZoDi;
 // daily folders are set up, missing specific folders abort a pending automatic backup, and the
 // set's archive names are loaded.
 class ControllerReaderHooks : public SetReaderHooks {
-public:
+  public:
     explicit ControllerReaderHooks(THarbexZoDi& z) : z_(z) {}
     void handleMessages() override;
     void dailyFolderSetUp(const BackupSetModel& model) override;
@@ -19,7 +19,7 @@ public:
     void compressionUnavailable() override;
     void namesFile(BackupSetModel& model) override;
 
-private:
+  private:
     THarbexZoDi& z_;
 };
 

@@ -36,7 +36,9 @@ TNewSetForm::TNewSetForm(int previousAnswer, QString currentSetPath, QWidget* pa
     setFixedSize(sizeHint());
 }
 
-void TNewSetForm::DumpClick() { NewName->setText(currentSetPath_); }
+void TNewSetForm::DumpClick() {
+    NewName->setText(currentSetPath_);
+}
 
 void TNewSetForm::ButtonClick(int tag) {
     answer_ = tag;

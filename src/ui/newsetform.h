@@ -11,7 +11,7 @@ namespace harbex {
 // pressed (Ok 0, Cancel 1); the caller keeps it across showings.
 class TNewSetForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     TNewSetForm(int previousAnswer, QString currentSetPath, QWidget* parent = nullptr);
 
     void DumpClick();           // "Replace Existing"
@@ -23,7 +23,7 @@ public:
     QPushButton* DsFancyButton2 = nullptr;  // Ok
     QPushButton* DsFancyButton1 = nullptr;  // Cancel
 
-private:
+  private:
     int answer_;
     QString currentSetPath_;
 };

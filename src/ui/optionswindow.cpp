@@ -50,9 +50,9 @@ TextWindow::TextWindow(THarbexZoDi& z) : QDialog(&z), z_(z) {
     backupSet_ = ReadOnlyText();
     tabs_->addTab(backupSet_, QStringLiteral("Backup Set"));
     sequence_ = new QTableWidget(8, 5);
-    sequence_->setHorizontalHeaderLabels(
-        {QStringLiteral("Name"), QStringLiteral("Type"), QStringLiteral("At"), QStringLiteral("On"),
-         QStringLiteral("Active")});
+    sequence_->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Type"),
+                                          QStringLiteral("At"), QStringLiteral("On"),
+                                          QStringLiteral("Active")});
     sequence_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sequence_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     tabs_->addTab(sequence_, QStringLiteral("Sequence List"));
@@ -80,7 +80,8 @@ void TextWindow::refresh() {
     QString text = z_.Netsave;
     setText_->setPlainText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     const BackupSetModel& m = z_.model;
-    backupSet_->setPlainText(QStringLiteral("Backup set: ") + z_.busFile() + QStringLiteral("\n\n") +
+    backupSet_->setPlainText(QStringLiteral("Backup set: ") + z_.busFile() +
+                             QStringLiteral("\n\n") +
                              ListBlock(QStringLiteral("Filters"), m.FilterList) +
                              ListBlock(QStringLiteral("Source folders"), m.DirSource) +
                              ListBlock(QStringLiteral("Specific destination folders"), m.DestList) +

@@ -15,17 +15,17 @@ class THarbexZoDi;
 // the program opens its Options pages.
 class TextWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TextWindow(THarbexZoDi& z);
     // Brings the window up on a page ("Summary", "Backup Set", "Sequence List", "Diags"; other
     // pages show the set).
     void showTab(const QString& tab);
     void refresh();
 
-protected:
+  protected:
     void hideEvent(QHideEvent* event) override;
 
-private:
+  private:
     THarbexZoDi& z_;
     QTabWidget* tabs_ = nullptr;
     QPlainTextEdit* summary_ = nullptr;

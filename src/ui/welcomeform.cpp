@@ -34,12 +34,13 @@ TWelcomeForm::TWelcomeForm(QWidget* parent)
     Text(this, QStringLiteral("WELCOME TO "), 40, 36, 14, false, light);
     Text(this, QStringLiteral("Harbex"), 36, 58, 44, true, accent);
     Text(this, QStringLiteral("by KEELWICK"), 42, 136, 12, true, light);
-    Text(this, QStringLiteral("Configurable backup solutions  for small to medium networks"), 42, 176,
-         11, false, light);
+    Text(this, QStringLiteral("Configurable backup solutions  for small to medium networks"), 42,
+         176, 11, false, light);
 
     HideSplash = new QCheckBox(this);
     HideSplash->move(40, 328);
-    auto* caption = Text(this, QStringLiteral("Show Splash screen at startup"), 62, 327, 9, false, light);
+    auto* caption =
+        Text(this, QStringLiteral("Show Splash screen at startup"), 62, 327, 9, false, light);
     caption->setBuddy(HideSplash);
 
     WizardBtn = new QPushButton(QStringLiteral("Start the Wizard"), this);
@@ -54,8 +55,7 @@ TWelcomeForm::TWelcomeForm(QWidget* parent)
     connect(&D, &QTimer::timeout, this, &TWelcomeForm::DTimer);
     D.start();
 
-    if (const QScreen* screen = this->screen())
-        move(screen->geometry().center() - rect().center());
+    if (const QScreen* screen = this->screen()) move(screen->geometry().center() - rect().center());
 }
 
 void TWelcomeForm::makeSplash() {

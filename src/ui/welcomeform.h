@@ -13,7 +13,7 @@ namespace harbex {
 // counts as "Use the Defaults".
 class TWelcomeForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TWelcomeForm(QWidget* parent = nullptr);
 
     // The splash form of later starts.
@@ -31,11 +31,11 @@ public:
     // Escape or closing by other means counts as "Use the Defaults", like the time-out.
     void reject() override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     int choice_ = 0;
     bool chosen_ = false;
 };

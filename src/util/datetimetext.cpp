@@ -51,9 +51,13 @@ void SetUserFormats(const QString& shortDate, const QString& time) {
     g_time = time;
 }
 
-QString DateText(const QDate& date) { return QLocale::c().toString(date, ShortDateFormat()); }
+QString DateText(const QDate& date) {
+    return QLocale::c().toString(date, ShortDateFormat());
+}
 
-QString TimeText(const QTime& time) { return QLocale::c().toString(time, TimeFormat()); }
+QString TimeText(const QTime& time) {
+    return QLocale::c().toString(time, TimeFormat());
+}
 
 std::optional<QDate> ParseDateText(const QString& text) {
     const QList<int> numbers = NumberGroups(text);
@@ -69,9 +73,15 @@ std::optional<QDate> ParseDateText(const QString& text) {
     int day = 0, month = 0, year = 0;
     for (int i = 0; i < 3; ++i) {
         switch (order[i].second) {
-            case 'd': day = numbers[i]; break;
-            case 'M': month = numbers[i]; break;
-            default: year = numbers[i]; break;
+            case 'd':
+                day = numbers[i];
+                break;
+            case 'M':
+                month = numbers[i];
+                break;
+            default:
+                year = numbers[i];
+                break;
         }
     }
     if (year < 100) year += 2000;
@@ -81,14 +91,16 @@ std::optional<QDate> ParseDateText(const QString& text) {
 }
 
 std::optional<QTime> ParseTimeText(const QString& text) {
-    static const QRegularExpression pattern(QStringLiteral(
-        "^\\s*(\\d{1,2})[:.](\\d{1,2})(?:[:.](\\d{1,2})(?:[.,](\\d{1,3}))?)?\\s*(am|pm|AM|PM)?\\s*$"));
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\s*(\\d{1,2})[:.](\\d{1,2})(?:[:.](\\d{1,2})(?:[.,](\\d{1,3}))?)?\\s*(am|"
+                       "pm|AM|PM)?\\s*$"));
     const auto match = pattern.match(text);
     if (!match.hasMatch()) return std::nullopt;
     int hours = match.captured(1).toInt();
     const int minutes = match.captured(2).toInt();
     const int seconds = match.captured(3).isEmpty() ? 0 : match.captured(3).toInt();
-    const int millis = match.captured(4).isEmpty() ? 0 : match.captured(4).leftJustified(3, u'0').toInt();
+    const int millis =
+        match.captured(4).isEmpty() ? 0 : match.captured(4).leftJustified(3, u'0').toInt();
     const QString half = match.captured(5).toLower();
     if (!half.isEmpty()) {
         if (hours < 1 || hours > 12) return std::nullopt;

@@ -16,8 +16,12 @@ QString RemoveBackslash(const QString& text) {
     return text.endsWith(u'\\') ? text.left(text.size() - 1) : text;
 }
 
-QString BoolToFlag(bool value) { return value ? QStringLiteral("1") : QStringLiteral("0"); }
+QString BoolToFlag(bool value) {
+    return value ? QStringLiteral("1") : QStringLiteral("0");
+}
 
-bool FlagIsSet(const QString& text) { return text.contains(u'1'); }
+bool FlagIsSet(const QString& text) {
+    return text.contains(u'1');
+}
 
 }  // namespace harbex

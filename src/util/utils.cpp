@@ -37,7 +37,9 @@ void WaitSeconds(unsigned n) {
     CurrentPlatform().waits->waitMilliseconds(static_cast<quint64>(n) * 1000);
 }
 
-void WaitMilliseconds(unsigned n) { CurrentPlatform().waits->waitMilliseconds(n); }
+void WaitMilliseconds(unsigned n) {
+    CurrentPlatform().waits->waitMilliseconds(n);
+}
 
 bool IsSubfolderEntry(const DirEntry& entry) {
     return entry.directory && entry.name != u"." && entry.name != u"..";
@@ -57,16 +59,24 @@ bool HasSubfolders(const QString& folder) {
     return false;
 }
 
-void ReleaseList(std::unique_ptr<QStringList>& list) { list.reset(); }
+void ReleaseList(std::unique_ptr<QStringList>& list) {
+    list.reset();
+}
 
 QString NetworkErrorText(int error) {
     switch (error) {
-        case 50: return QStringLiteral("Network request not supported");
-        case 87: return QStringLiteral("Bad dwScope or dwType parameter.");
-        case 1207: return QStringLiteral("The lpNetResource parameter does not point to a container.");
-        case 1208: return QStringLiteral("A network-specific error occurred");
-        case 1222: return QStringLiteral("No network is present.");
-        default: return QString::number(error);
+        case 50:
+            return QStringLiteral("Network request not supported");
+        case 87:
+            return QStringLiteral("Bad dwScope or dwType parameter.");
+        case 1207:
+            return QStringLiteral("The lpNetResource parameter does not point to a container.");
+        case 1208:
+            return QStringLiteral("A network-specific error occurred");
+        case 1222:
+            return QStringLiteral("No network is present.");
+        default:
+            return QString::number(error);
     }
 }
 

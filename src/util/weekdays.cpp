@@ -11,7 +11,9 @@ QString WeekdayName(int weekday) {
     return QString::fromLatin1(names[weekday - 1]);
 }
 
-int WeekdayNumber(const QDate& date) { return date.dayOfWeek() % 7 + 1; }
+int WeekdayNumber(const QDate& date) {
+    return date.dayOfWeek() % 7 + 1;
+}
 
 QString ScheduleTypeWord(int type) {
     static const std::array<const char*, 4> words = {"DAILY", "WEEKLY", "MONTHLY", "ANNUAL"};

@@ -15,13 +15,13 @@
 namespace harbex::test {
 namespace {
 
-const QString kDefaultSetQuestion =
-    QStringLiteral("A default set of options has been created,\r\nHarbex will create the option "
-                   "file C:\\Harbex\\default.bus\r\nClick Yes to accept (Recomended)\r\nClick No to "
-                   "choose your own name and /or location");
+const QString kDefaultSetQuestion = QStringLiteral(
+    "A default set of options has been created,\r\nHarbex will create the option "
+    "file C:\\Harbex\\default.bus\r\nClick Yes to accept (Recomended)\r\nClick No to "
+    "choose your own name and /or location");
 
 class StartUpTest : public ControllerTest {
-protected:
+  protected:
     // The welcome window as the user leaves it: its 15 seconds run out.
     void welcomeTimesOut() {
         world.dialogs().onNextForm([this](QDialog& form) {
@@ -42,19 +42,23 @@ TEST_F(StartUpTest, FirstRunOffersTheDefaultSetAndSavesItOnYes) {
     world.prompter().answerNext(Button::Yes);
     THarbexZoDi& z = start();
 
-    EXPECT_EQ(messagesBeforeWelcome, QStringList{QStringLiteral("A Default Backup set has been built")});
+    EXPECT_EQ(messagesBeforeWelcome,
+              QStringList{QStringLiteral("A Default Backup set has been built")});
     ASSERT_EQ(world.prompter().questions(), QStringList{kDefaultSetQuestion});
     const PromptRecord& question = world.prompter().records().last();
     EXPECT_EQ(question.buttons, (Buttons{Button::Yes, Button::No, Button::Help}));
     EXPECT_EQ(question.helpContext, 77);
     EXPECT_EQ(z.WelcomeChoice, 1);
     EXPECT_TRUE(world.exists(QStringLiteral("C:\\Harbex\\default.bus")));
-    EXPECT_EQ(QString::fromUtf8(world.readFile(QStringLiteral("C:\\Harbex\\default.bus"))), z.Netsave);
+    EXPECT_EQ(QString::fromUtf8(world.readFile(QStringLiteral("C:\\Harbex\\default.bus"))),
+              z.Netsave);
     EXPECT_FALSE(z.settings.First) << "reaches the registry at the next settings save";
     EXPECT_EQ(z.panels[0], QStringLiteral("Monday"));
     EXPECT_EQ(z.panels[1], QStringLiteral("C:\\Harbex\\default.bus"));
-    EXPECT_EQ(z.windowTitle(), QStringLiteral("Harbex")) << "the first run keeps the design caption";
-    for (int r = 1; r <= 8; ++r) EXPECT_EQ(z.sequence().cell(r, SequenceList::Name), QStringLiteral("UNASSIGNED"));
+    EXPECT_EQ(z.windowTitle(), QStringLiteral("Harbex"))
+        << "the first run keeps the design caption";
+    for (int r = 1; r <= 8; ++r)
+        EXPECT_EQ(z.sequence().cell(r, SequenceList::Name), QStringLiteral("UNASSIGNED"));
 }
 
 TEST_F(StartUpTest, FirstRunWritesNothingToDiskUntilTheUserAnswers) {
@@ -83,7 +87,8 @@ TEST_F(StartUpTest, FirstRunWritesNothingToDiskUntilTheUserAnswers) {
 }
 
 TEST_F(StartUpTest, FirstRunWithTheWizardChosenSavesNothingAndStartsANewSet) {
-    world.dialogs().onNextForm([](QDialog& form) { dynamic_cast<TWelcomeForm&>(form).WizardBtn->click(); });
+    world.dialogs().onNextForm(
+        [](QDialog& form) { dynamic_cast<TWelcomeForm&>(form).WizardBtn->click(); });
     const quint64 waitedBefore = world.waits().totalWaitedMs;
     THarbexZoDi& z = start();
     EXPECT_EQ(z.WelcomeChoice, 0);
@@ -134,9 +139,10 @@ TEST_F(StartUpTest, SequencingWithNoActiveEntryEndsTheDayAndThenRejectsTheManual
     EXPECT_GE(world.waits().totalWaitedMs - waitedBefore, 2000u);
     // The model holds the (default) manual set, so sequencing is cancelled.
     EXPECT_EQ(z.panels[4], QStringLiteral("BUS ERROR: MANUAL OPERATION"));
-    EXPECT_EQ(world.prompter().messages().last(),
-              QStringLiteral("The loaded Backup-Set has manual operation selected, \rsequencing has "
-                             "been cancelled"));
+    EXPECT_EQ(
+        world.prompter().messages().last(),
+        QStringLiteral("The loaded Backup-Set has manual operation selected, \rsequencing has "
+                       "been cancelled"));
     EXPECT_FALSE(z.settings.SequencingMode);
     EXPECT_FALSE(world.exists(busFile));
 }
@@ -146,7 +152,8 @@ TEST_F(StartUpTest, AMissingTemporaryFolderFallsBackToTheProgramsFolder) {
     world.setSetting(QStringLiteral("Zip Temp"), QStringLiteral("C:\\Gone\\Temp"));
     THarbexZoDi& z = start();
     EXPECT_EQ(world.prompter().messages().first(),
-              QStringLiteral("Temporary directory for Compressed files is invalid\r Using Root directory"));
+              QStringLiteral(
+                  "Temporary directory for Compressed files is invalid\r Using Root directory"));
     EXPECT_EQ(z.settings.ZipTemp, QStringLiteral("C:\\Harbex"));
 }
 
@@ -170,11 +177,14 @@ TEST_F(StartUpTest, WithoutAnyEngineCompressionIsSwitchedOff) {
     ASSERT_EQ(questions.size(), 3);
     EXPECT_EQ(questions[2], questions[0]);
     EXPECT_EQ(questions[0],
-              QStringLiteral("Error: Internal compression System file missing, Click Ignore to use "
-                             "external compression\rYou must have a suitable Compression engine installed"));
-    EXPECT_EQ(questions[1], QStringLiteral("Error, Cannot locate External Compression utility pkzip.exe in "
-                                           "C:\\utils Click Yes to Re-Install, No to set internal copression"));
-    EXPECT_TRUE(world.prompter().saw(QStringLiteral("HARBEX was unable to setup file compression")));
+              QStringLiteral(
+                  "Error: Internal compression System file missing, Click Ignore to use "
+                  "external compression\rYou must have a suitable Compression engine installed"));
+    EXPECT_EQ(questions[1],
+              QStringLiteral("Error, Cannot locate External Compression utility pkzip.exe in "
+                             "C:\\utils Click Yes to Re-Install, No to set internal copression"));
+    EXPECT_TRUE(
+        world.prompter().saw(QStringLiteral("HARBEX was unable to setup file compression")));
     EXPECT_FALSE(z.model.Zipped);
     EXPECT_FALSE(z.model.ZippedEnabled);
     EXPECT_FALSE(z.view.internalEnabled) << "Ignore disabled the internal engine choice";
@@ -193,7 +203,8 @@ TEST_F(StartUpTest, TodaysLogIsContinuedAndYesterdaysIsNot) {
     world.setModified(log, QDateTime(QDate(2026, 12, 7), QTime(8, 0)));
     THarbexZoDi& z = start();
     EXPECT_EQ(z.settings.LogFileName, log);
-    EXPECT_EQ(z.log().RunLog, (QStringList{QStringLiteral("earlier line"), QStringLiteral("second line")}));
+    EXPECT_EQ(z.log().RunLog,
+              (QStringList{QStringLiteral("earlier line"), QStringLiteral("second line")}));
 }
 
 TEST_F(StartUpTest, YesterdaysLogIsNotContinued) {
@@ -210,7 +221,8 @@ TEST_F(StartUpTest, TheNetworkListFileFillsTheDriveChoice) {
     world.writeFile(QStringLiteral("C:\\Harbex\\Harbex.nwf"), "\\\\S1\\C\r\n\\\\S1\\D\r\n");
     THarbexZoDi& z = start();
     EXPECT_EQ(z.NetworkListFile, QStringLiteral("C:\\Harbex\\Harbex.nwf"));
-    EXPECT_EQ(*z.NetworkList, (QStringList{QStringLiteral("\\\\S1\\C"), QStringLiteral("\\\\S1\\D")}));
+    EXPECT_EQ(*z.NetworkList,
+              (QStringList{QStringLiteral("\\\\S1\\C"), QStringLiteral("\\\\S1\\D")}));
     EXPECT_EQ(z.NetDrivesIndex, 0);
 }
 

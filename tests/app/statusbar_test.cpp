@@ -12,9 +12,14 @@ class StatusBarTest : public ControllerTest {};
 
 TEST_F(StatusBarTest, EightPanelsWithTheirDesignTextsAndWidths) {
     THarbexZoDi& z = controller();
-    const QStringList design = {QString(), QStringLiteral("BUSFILE"), QStringLiteral("-u -s -t"),
-                                QStringLiteral("COMP"), QStringLiteral("MESSAGES"), QString(),
-                                QStringLiteral("FN"), QStringLiteral("SEQ")};
+    const QStringList design = {QString(),
+                                QStringLiteral("BUSFILE"),
+                                QStringLiteral("-u -s -t"),
+                                QStringLiteral("COMP"),
+                                QStringLiteral("MESSAGES"),
+                                QString(),
+                                QStringLiteral("FN"),
+                                QStringLiteral("SEQ")};
     const int widths[] = {65, 220, 40, 40, 248, 90, 50, 54};
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(z.panels[i], design[i]) << i;

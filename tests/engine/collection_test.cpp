@@ -249,6 +249,19 @@ TEST_F(CollectionTest, ASetFolderInsideAnotherSetFolderIsKeptOnce) {
     EXPECT_TRUE(z->DuplicateCopies->isEmpty()) << "no file is collected twice";
 }
 
+TEST_F(CollectionTest, ATrailingBackslashDoesNotMakeASetFolderADifferentFolder) {
+    file("C:\\Data\\Sub\\inner.txt");
+    file("C:\\Data\\outer.txt");
+    useSet({P("C:\\Data"), P("C:\\Data\\Sub\\")}, {P("*.txt")});
+    z->model.Recurse = true;
+
+    ASSERT_EQ(collect(), CollectResult::Collected);
+
+    EXPECT_EQ(z->model.DirSource, (QStringList{P("C:\\Data"), P("C:\\Data\\Sub\\")}));
+    EXPECT_EQ(z->BackupSet, (QStringList{P("C:\\Data\\outer.txt"), P("C:\\Data\\Sub\\inner.txt")}));
+    EXPECT_TRUE(z->DuplicateCopies->isEmpty());
+}
+
 TEST_F(CollectionTest, HiddenAndSystemFilesAndHiddenFoldersAreNeverCollected) {
     file("C:\\Data\\A\\visible.txt");
     file("C:\\Data\\A\\.hidden.txt");

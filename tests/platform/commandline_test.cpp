@@ -5,7 +5,9 @@
 namespace harbex {
 namespace {
 
-QStringList Split(const char* text) { return SplitWindowsCommandLine(QString::fromUtf8(text)); }
+QStringList Split(const char* text) {
+    return SplitWindowsCommandLine(QString::fromUtf8(text));
+}
 
 TEST(CommandLine, SplitsAtBlanksOutsideQuotes) {
     EXPECT_EQ(Split("  C:\\Temp\\Monday.zip   @C:\\Temp\\l.txt "),

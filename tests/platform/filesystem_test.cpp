@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <QDir>
+#include <QFile>
 
 #include "platform/wildcard.h"
 #include "support/world.h"
@@ -12,7 +12,7 @@ namespace harbex::test {
 namespace {
 
 class FileSystemTest : public WorldTest {
-protected:
+  protected:
     QStringList list(const QString& patterns, ListKind kind = ListKind::Files) {
         QStringList names;
         EXPECT_TRUE(Files().list(QStringLiteral("C:\\Src"), patterns, kind, &names));
@@ -40,14 +40,18 @@ TEST_F(FileSystemTest, ListingMatchesPatternsLeavesOutHiddenAndSpecialEntriesAnd
     world.makeFolder(QStringLiteral("C:\\Src\\sub.txt"));
     const QString fifo = world.host(QStringLiteral("C:\\Src\\pipe.txt"));
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    QFile::link(QStringLiteral("/nonexistent/target"), world.host(QStringLiteral("C:\\Src\\broken.txt")));
+    QFile::link(QStringLiteral("/nonexistent/target"),
+                world.host(QStringLiteral("C:\\Src\\broken.txt")));
 
-    EXPECT_EQ(list(QStringLiteral("*.txt")),
-              (QStringList{QStringLiteral("A.TXT"), QStringLiteral("a1.txt"), QStringLiteral("b.txt")}));
-    EXPECT_EQ(list(QStringLiteral("*.*")),
-              (QStringList{QStringLiteral("A.TXT"), QStringLiteral("a1.txt"), QStringLiteral("b.txt"),
-                           QStringLiteral("c.doc"), QStringLiteral("README")}));
-    EXPECT_EQ(list(QStringLiteral("?.txt")), (QStringList{QStringLiteral("A.TXT"), QStringLiteral("b.txt")}));
+    EXPECT_EQ(
+        list(QStringLiteral("*.txt")),
+        (QStringList{QStringLiteral("A.TXT"), QStringLiteral("a1.txt"), QStringLiteral("b.txt")}));
+    EXPECT_EQ(
+        list(QStringLiteral("*.*")),
+        (QStringList{QStringLiteral("A.TXT"), QStringLiteral("a1.txt"), QStringLiteral("b.txt"),
+                     QStringLiteral("c.doc"), QStringLiteral("README")}));
+    EXPECT_EQ(list(QStringLiteral("?.txt")),
+              (QStringList{QStringLiteral("A.TXT"), QStringLiteral("b.txt")}));
     EXPECT_EQ(list(QStringLiteral("*.doc;readme")),
               (QStringList{QStringLiteral("c.doc"), QStringLiteral("README")}));
     EXPECT_EQ(list(QStringLiteral("*"), ListKind::Folders), QStringList{QStringLiteral("sub.txt")});
@@ -95,7 +99,9 @@ TEST_F(FileSystemTest, TextLinesEndAtCrLfLoneCrOrLoneLf) {
 }
 
 TEST_F(FileSystemTest, WesternCodePageTextIsReadAndBinaryFilesAreRefused) {
-    world.writeFile(QStringLiteral("C:\\w.txt"), "Gr\xFC\xDF" "e");
+    world.writeFile(QStringLiteral("C:\\w.txt"),
+                    "Gr\xFC\xDF"
+                    "e");
     EXPECT_EQ(Files().readLines(QStringLiteral("C:\\w.txt")).lines,
               QStringList{QString::fromUtf8("Grüße")});
     world.writeFile(QStringLiteral("C:\\b.bin"), QByteArray("MZ\0\0\x90", 5));
@@ -112,7 +118,8 @@ TEST_F(FileSystemTest, WritingReplacesTheWholeFileAndFailsWhenTheFolderIsMissing
     ASSERT_TRUE(Files().writeText(QStringLiteral("C:\\OUT.TXT"), JoinLinesCrLf({"x", "y"})));
     EXPECT_EQ(world.readFile(QStringLiteral("C:\\out.txt")), "x\r\ny");
     QString error;
-    EXPECT_FALSE(Files().writeText(QStringLiteral("C:\\No\\Such\\out.txt"), QStringLiteral("x"), &error));
+    EXPECT_FALSE(
+        Files().writeText(QStringLiteral("C:\\No\\Such\\out.txt"), QStringLiteral("x"), &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(world.exists(QStringLiteral("C:\\No")));
 }
@@ -123,7 +130,8 @@ TEST_F(FileSystemTest, CopyOverwritesAndCreateFolderMakesOneLevel) {
     ASSERT_TRUE(Files().copyFile(QStringLiteral("C:\\a.txt"), QStringLiteral("D:\\a.txt")));
     EXPECT_EQ(world.readFile(QStringLiteral("D:\\a.txt")), "new");
     QString error;
-    EXPECT_FALSE(Files().copyFile(QStringLiteral("C:\\gone.txt"), QStringLiteral("D:\\b.txt"), &error));
+    EXPECT_FALSE(
+        Files().copyFile(QStringLiteral("C:\\gone.txt"), QStringLiteral("D:\\b.txt"), &error));
     EXPECT_FALSE(world.exists(QStringLiteral("D:\\b.txt")));
 
     EXPECT_TRUE(Files().createFolder(QStringLiteral("D:\\Monday")));

@@ -73,7 +73,8 @@ TEST(HostPathsDefaults, WithoutADriveMapCIsTheRootAndTheNetworkIsMnt) {
     EXPECT_EQ(paths.networkRoot(), QStringLiteral("/mnt"));
     EXPECT_FALSE(paths.isMapped(u'D'));
     EXPECT_EQ(paths.toHost(QStringLiteral("C:\\etc")), QStringLiteral("/etc"));
-    EXPECT_EQ(paths.toProgram(QStringLiteral("/etc/hostname")), QStringLiteral("C:\\etc\\hostname"));
+    EXPECT_EQ(paths.toProgram(QStringLiteral("/etc/hostname")),
+              QStringLiteral("C:\\etc\\hostname"));
     EXPECT_EQ(paths.toProgram(QStringLiteral("/mnt/S1/D")), QStringLiteral("\\\\S1\\D"));
 }
 

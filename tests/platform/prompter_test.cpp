@@ -39,9 +39,8 @@ TEST(WidgetPrompter, HelpShowsTheTopicAndNeverClosesTheQuestion) {
         ButtonNamed(question, ButtonCaption(Button::Help))->click();
     });
     WidgetPrompter prompter;
-    const Button answer =
-        prompter.question(QStringLiteral("Save it?"), IconKind::Warning,
-                          {Button::Yes, Button::No, Button::Help}, 77);
+    const Button answer = prompter.question(QStringLiteral("Save it?"), IconKind::Warning,
+                                            {Button::Yes, Button::No, Button::Help}, 77);
     EXPECT_EQ(answer, Button::No);
     EXPECT_TRUE(questionStayedOpen);
     EXPECT_TRUE(seen.contains(QStringLiteral("Help topic 77")));

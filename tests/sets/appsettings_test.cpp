@@ -7,7 +7,7 @@ namespace harbex::test {
 namespace {
 
 class AppSettingsTest : public WorldTest {
-protected:
+  protected:
     AppSettings read() {
         return ReadSettings(world.registry(), world.programFolder(), world.platform().defaults);
     }

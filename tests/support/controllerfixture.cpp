@@ -4,9 +4,13 @@
 
 namespace harbex::test {
 
-ControllerTest::ControllerTest() { installEngine(); }
+ControllerTest::ControllerTest() {
+    installEngine();
+}
 
-ControllerTest::~ControllerTest() { z.reset(); }
+ControllerTest::~ControllerTest() {
+    z.reset();
+}
 
 THarbexZoDi& ControllerTest::controller() {
     if (!z) z = std::make_unique<THarbexZoDi>();

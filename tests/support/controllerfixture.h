@@ -10,7 +10,7 @@ namespace harbex::test {
 // The program on a test machine: the controller is created on demand, after a test has prepared
 // the registry and the files, and is destroyed before the machine.
 class ControllerTest : public WorldTest {
-protected:
+  protected:
     ControllerTest();
     ~ControllerTest() override;
 

@@ -17,24 +17,24 @@
 namespace harbex::test {
 
 class FakeClock : public Clock {
-public:
+  public:
     QDateTime now() const override { return now_; }
     void set(const QDateTime& moment) { now_ = moment; }
     void advanceMs(qint64 ms) { now_ = now_.addMSecs(ms); }
 
-private:
+  private:
     QDateTime now_ = QDateTime(QDate(2026, 12, 7), QTime(10, 0, 0));
 };
 
 // Waits take no real time: the fake clock moves on and pending messages are handled once.
 class FakeWaits : public Waits {
-public:
+  public:
     explicit FakeWaits(FakeClock& clock) : clock_(clock) {}
     void waitMilliseconds(quint64 ms) override;
     quint64 totalWaitedMs = 0;
     int waitCount = 0;
 
-private:
+  private:
     FakeClock& clock_;
 };
 
@@ -50,7 +50,7 @@ struct PromptRecord {
 
 // Answers questions from a script; an unexpected question fails the test.
 class ScriptedPrompter : public Prompter {
-public:
+  public:
     void message(const QString& text) override;
     Button question(const QString& text, IconKind icon, const Buttons& buttons,
                     int helpContext) override;
@@ -68,21 +68,24 @@ public:
     int pendingAnswers() const { return static_cast<int>(answers_.size()); }
     void clear() { records_.clear(); }
 
-private:
+  private:
     std::deque<Button> answers_;
     QList<PromptRecord> records_;
 };
 
 // File dialogs answered from a script; every request is recorded.
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     std::optional<QString> openFile(const FileDialogRequest& request) override;
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
-    std::optional<QString> chooseFolder(const QString& title, const QString& initialFolder) override;
+    std::optional<QString> chooseFolder(const QString& title,
+                                        const QString& initialFolder) override;
     // Runs the next scripted action on the window instead of showing it; the action plays the
     // user (clicks a button, lets a timer expire).
     void execForm(QDialog& form) override;
-    void onNextForm(std::function<void(QDialog&)> action) { formActions_.push_back(std::move(action)); }
+    void onNextForm(std::function<void(QDialog&)> action) {
+        formActions_.push_back(std::move(action));
+    }
     QStringList formsShown;  // window titles or class names, in order
 
     // A program path, or std::nullopt for Cancel.
@@ -92,7 +95,7 @@ public:
     QList<FileDialogRequest> requests;
     int pendingAnswers() const { return static_cast<int>(answers_.size()); }
 
-private:
+  private:
     std::optional<QString> next(const QString& what);
     struct Answer {
         bool chosen;
@@ -103,7 +106,7 @@ private:
 };
 
 class FakeNetwork : public Network {
-public:
+  public:
     using Network::Network;
     bool isPresent() const override { return present; }
     bool present = true;

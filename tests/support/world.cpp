@@ -15,8 +15,8 @@ const QString kSettingsKey = QStringLiteral("Software\\Keelwick\\Pelvor");
 TestWorld::TestWorld() {
     EXPECT_TRUE(dir_.isValid());
     const QString root = dir_.path();
-    for (const char* folder : {"C/Harbex", "D", "net/S1/C", "net/S1/D", "net/S2/E", "reg",
-                               "reg-machine", "autostart"})
+    for (const char* folder :
+         {"C/Harbex", "D", "net/S1/C", "net/S1/D", "net/S2/E", "reg", "reg-machine", "autostart"})
         QDir().mkpath(root + u'/' + QString::fromLatin1(folder));
 
     SetUserFormats(QStringLiteral("dd/MM/yyyy"), QStringLiteral("HH:mm:ss"));
@@ -65,7 +65,9 @@ QString TestWorld::host(const QString& programPath) const {
     return platform_->paths->toHost(programPath);
 }
 
-QString TestWorld::networkRoot() const { return dir_.path() + QStringLiteral("/net"); }
+QString TestWorld::networkRoot() const {
+    return dir_.path() + QStringLiteral("/net");
+}
 
 void TestWorld::makeFolder(const QString& programPath) const {
     ASSERT_TRUE(QDir().mkpath(host(programPath))) << programPath.toStdString();

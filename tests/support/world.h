@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 #include <memory>
 
 #include "platform/platform.h"
@@ -14,7 +14,7 @@ namespace harbex::test {
 // The clock starts on Monday 07/12/2026 at 10:00:00; waits take no real time; questions and file
 // dialogs are answered from scripts. Installed as the current platform while it lives.
 class TestWorld {
-public:
+  public:
     TestWorld();
     ~TestWorld();
 
@@ -44,7 +44,7 @@ public:
     // Removes the drive map entry for a letter (the drive is then not ready).
     void unmapDrive(QChar letter);
 
-private:
+  private:
     QTemporaryDir dir_;
     std::unique_ptr<Platform> platform_;
     FakeClock* clock_ = nullptr;
@@ -56,7 +56,7 @@ private:
 
 // Base fixture for tests that need the machine.
 class WorldTest : public ::testing::Test {
-protected:
+  protected:
     TestWorld world;
 };
 

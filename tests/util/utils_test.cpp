@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTimer>
 #include <csignal>
 #include <ctime>
@@ -15,12 +15,13 @@ namespace harbex::test {
 namespace {
 
 class UtilsTest : public WorldTest {
-protected:
+  protected:
     // A shell script in the program's folder; returns its program path.
     QString script(const QString& name, const QByteArray& body) {
         const QString path = world.programFolder() + name;
         world.writeFile(path, "#!/bin/sh\n" + body);
-        QFile::setPermissions(world.host(path), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(world.host(path),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return path;
     }
 };
@@ -36,17 +37,21 @@ bool ProcessRuns(qint64 pid) {
 
 TEST_F(UtilsTest, RunAndWaitStartsNothingWhenNeitherNameIsAFile) {
     const QString marker = world.host(QStringLiteral("C:\\started"));
-    EXPECT_EQ(RunAndWait(QStringLiteral("C:\\utils\\pkzip.exe"), QStringLiteral("-x ") + marker, 2000, 0),
-              QStringLiteral("Process file does not exist"));
+    EXPECT_EQ(
+        RunAndWait(QStringLiteral("C:\\utils\\pkzip.exe"), QStringLiteral("-x ") + marker, 2000, 0),
+        QStringLiteral("Process file does not exist"));
     EXPECT_FALSE(QFile::exists(marker));
 }
 
 TEST_F(UtilsTest, RunAndWaitPassesTheParametersAsWindowsSplitsThemWithoutAShell) {
-    const QString program = script(QStringLiteral("args.sh"),
-                                   "out=\"$1\"; shift; for a in \"$@\"; do printf '[%s]\\n' \"$a\" >> \"$out\"; done\n");
+    const QString program = script(
+        QStringLiteral("args.sh"),
+        "out=\"$1\"; shift; for a in \"$@\"; do printf '[%s]\\n' \"$a\" >> \"$out\"; done\n");
     const QString out = world.host(QStringLiteral("C:\\args.txt"));
     const QString result = RunAndWait(
-        program, QStringLiteral("\"%1\" \"C:\\My Files\\a b.zip\" a;b $HOME `id` \\\\S1\\D").arg(out), 5000, 0);
+        program,
+        QStringLiteral("\"%1\" \"C:\\My Files\\a b.zip\" a;b $HOME `id` \\\\S1\\D").arg(out), 5000,
+        0);
     EXPECT_EQ(result, QStringLiteral("OK"));
     QFile file(out);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -63,7 +68,8 @@ TEST_F(UtilsTest, RunAndWaitKillsTheProgramAndItsChildrenAtTheTimeOut) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> numbers = file.readAll().trimmed().split(' ');
     ASSERT_EQ(numbers.size(), 2);
-    for (const QByteArray& pid : numbers) EXPECT_FALSE(ProcessRuns(pid.toLongLong())) << pid.constData();
+    for (const QByteArray& pid : numbers)
+        EXPECT_FALSE(ProcessRuns(pid.toLongLong())) << pid.constData();
 }
 
 TEST_F(UtilsTest, RunAndWaitReportsAProgramThatCannotStart) {
@@ -73,7 +79,8 @@ TEST_F(UtilsTest, RunAndWaitReportsAProgramThatCannotStart) {
               QStringLiteral("Create Proccess failed C:\\Harbex\\plain.txt x Error: 13"));
     // The parameter names an existing file but the program does not exist.
     EXPECT_EQ(RunAndWait(QStringLiteral("C:\\utils\\pkzip.exe"), notExecutable, 1000, 0),
-              QStringLiteral("Create Proccess failed C:\\utils\\pkzip.exe C:\\Harbex\\plain.txt Error: 2"));
+              QStringLiteral(
+                  "Create Proccess failed C:\\utils\\pkzip.exe C:\\Harbex\\plain.txt Error: 2"));
 }
 
 TEST_F(UtilsTest, WaitsHandlePendingMessagesEvenForZero) {
@@ -119,7 +126,8 @@ TEST_F(UtilsTest, SubfolderTestsIgnoreDotEntriesFilesAndHiddenFolders) {
 }
 
 TEST_F(UtilsTest, EnumNetworkContainersListsTheWorkgroupAndEveryServerButNoShares) {
-    for (int i = 0; i < 60; ++i) QDir().mkpath(world.networkRoot() + QStringLiteral("/SRV%1/C").arg(i, 2, 10, QChar(u'0')));
+    for (int i = 0; i < 60; ++i)
+        QDir().mkpath(world.networkRoot() + QStringLiteral("/SRV%1/C").arg(i, 2, 10, QChar(u'0')));
     QStringList list;
     EnumNetworkContainers(nullptr, list);
     ASSERT_EQ(list.size(), 63);
