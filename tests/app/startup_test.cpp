@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "schedule/sequencelist.h"
 #include "sets/setcommands.h"
+#include "sets/setfile.h"
 #include "support/controllerfixture.h"
 #include "ui/welcomeform.h"
 
@@ -188,6 +189,21 @@ TEST_F(StartUpTest, WithoutAnyEngineCompressionIsSwitchedOff) {
     EXPECT_FALSE(z.model.Zipped);
     EXPECT_FALSE(z.model.ZippedEnabled);
     EXPECT_FALSE(z.view.internalEnabled) << "Ignore disabled the internal engine choice";
+}
+
+TEST_F(StartUpTest, TheStoredCountdownSetsTimerAndCountdownBar) {
+    settingsForLaterStart();
+    // An existing set, because building the default set would set the countdown back to 5 s.
+    world.writeFile(setPath(QStringLiteral("default.bus")),
+                    ComposeSetText(BackupSetModel(), 1).toUtf8());
+    world.setSetting(QStringLiteral("Timer Interval"), QStringLiteral("7500"));
+    THarbexZoDi& z = start();
+    EXPECT_EQ(z.settings.DelayTime, 7);
+    EXPECT_EQ(z.Timer.interval(), 7000);
+    EXPECT_EQ(z.Delay.interval(), 140);
+    z.SaveSettings();
+    EXPECT_EQ(world.setting(QStringLiteral("Timer Interval")), QStringLiteral("7000"));
+    EXPECT_EQ(world.setting(QStringLiteral("First")), QStringLiteral("0"));
 }
 
 TEST_F(StartUpTest, TitleComesFromTheVersionInformation) {
