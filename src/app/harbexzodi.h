@@ -151,6 +151,7 @@ class THarbexZoDi : public QMainWindow {
     void ManualSet();
     void LoadNetworkList();
     void StartUpBehaviour();
+    void CancelSequencing(const QString& message);
     void ScheduledStart();
     void PromptForMissedBackup();
 

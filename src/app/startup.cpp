@@ -197,17 +197,21 @@ void THarbexZoDi::LoadNetworkList() {
     NetDrivesIndex = NetDrives.isEmpty() ? -1 : 0;
 }
 
+// A set that does not run by schedule cannot take part in a sequence.
+void THarbexZoDi::CancelSequencing(const QString& message) {
+    panels.set(4, QStringLiteral("BUS ERROR: MANUAL OPERATION"));
+    Prompts().message(message);
+    settings.SequencingMode = false;
+}
+
 void THarbexZoDi::StartUpBehaviour() {
     switch (model.autotype) {
         case 0:
             panels.set(4, QStringLiteral("Manual Mode"));
-            if (settings.SequencingMode) {
-                panels.set(4, QStringLiteral("BUS ERROR: MANUAL OPERATION"));
-                Prompts().message(
+            if (settings.SequencingMode)
+                CancelSequencing(
                     QStringLiteral("The loaded Backup-Set has manual operation "
                                    "selected, \rsequencing has been cancelled"));
-                settings.SequencingMode = false;
-            }
             break;
         case 1:
             if (settings.SequencingMode) {
@@ -221,11 +225,9 @@ void THarbexZoDi::StartUpBehaviour() {
             break;
         case 2:
             if (settings.SequencingMode) {
-                panels.set(4, QStringLiteral("BUS ERROR: MANUAL OPERATION"));
-                Prompts().message(
+                CancelSequencing(
                     QStringLiteral("The loaded Backup-Set has 'Run at start-up "
                                    "selected', \rManual mode has been set"));
-                settings.SequencingMode = false;
                 model.autotype = 0;
                 panels.set(7, QStringLiteral("MAN"));
             } else if (CheckDriveConnections()) {

@@ -8,13 +8,6 @@
 namespace harbex {
 namespace {
 
-QStringList Components(const QString& text) {
-    QStringList parts;
-    for (const QString& part : QString(text).replace(u'\\', u'/').split(u'/'))
-        if (!part.isEmpty()) parts << part;
-    return parts;
-}
-
 QString CleanHostFolder(const QString& folder) {
     QString cleaned = QDir::cleanPath(folder);
     return cleaned.isEmpty() ? QStringLiteral("/") : cleaned;
@@ -66,8 +59,8 @@ QString ResolveBelow(QString host, const QStringList& components) {
 
 // Length in components of prefix when hostPath lies at or below it, -1 otherwise.
 int PrefixDepth(const QString& prefix, const QString& hostPath) {
-    const QStringList prefixParts = Components(prefix);
-    const QStringList pathParts = Components(hostPath);
+    const QStringList prefixParts = PathComponents(prefix);
+    const QStringList pathParts = PathComponents(hostPath);
     if (prefixParts.size() > pathParts.size()) return -1;
     for (int i = 0; i < prefixParts.size(); ++i)
         if (prefixParts[i] != pathParts[i]) return -1;
@@ -76,12 +69,19 @@ int PrefixDepth(const QString& prefix, const QString& hostPath) {
 
 }  // namespace
 
+QStringList PathComponents(const QString& path) {
+    QStringList parts;
+    for (const QString& part : QString(path).replace(u'\\', u'/').split(u'/'))
+        if (!part.isEmpty()) parts << part;
+    return parts;
+}
+
 ProgramPathParts SplitProgramPath(const QString& programPath) {
     ProgramPathParts parts;
     QString text = programPath.trimmed();
     text.replace(u'/', u'\\');
     if (text.startsWith(QStringLiteral("\\\\"))) {
-        QStringList items = Components(text);
+        QStringList items = PathComponents(text);
         if (!items.isEmpty()) parts.server = items.takeFirst();
         if (!items.isEmpty()) parts.share = items.takeFirst();
         parts.components = items;
@@ -91,7 +91,7 @@ ProgramPathParts SplitProgramPath(const QString& programPath) {
         parts.drive = text[0].toUpper();
         text = text.mid(2);
     }
-    parts.components = Components(text);
+    parts.components = PathComponents(text);
     return parts;
 }
 
@@ -163,7 +163,7 @@ QString HostPaths::toProgram(const QString& hostPath) const {
             bestBase = it.value();
         }
     }
-    const QStringList absoluteParts = Components(absolute);
+    const QStringList absoluteParts = PathComponents(absolute);
     const int networkDepth = networkRoot_.isEmpty() ? -1 : PrefixDepth(networkRoot_, absolute);
     // A network path needs at least the server below the network root.
     if (networkDepth >= 0 && networkDepth > bestDepth && absoluteParts.size() > networkDepth) {

@@ -52,4 +52,7 @@ struct ProgramPathParts {
 };
 ProgramPathParts SplitProgramPath(const QString& programPath);
 
+// The non-empty parts of a path or registry key, split at "\" and "/".
+QStringList PathComponents(const QString& path);
+
 }  // namespace harbex

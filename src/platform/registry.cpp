@@ -1,18 +1,13 @@
 #include "platform/registry.h"
 
+#include "platform/hostpaths.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 
 namespace harbex {
 namespace {
-
-QStringList KeyLevels(const QString& key) {
-    QStringList levels;
-    for (const QString& part : QString(key).replace(u'/', u'\\').split(u'\\'))
-        if (!part.isEmpty()) levels << part;
-    return levels;
-}
 
 // Finds the existing spelling of a name among candidates, ignoring case.
 QString ExistingSpelling(const QStringList& candidates, const QString& wanted) {
@@ -52,7 +47,7 @@ QString Registry::rootFolder(RegistryRoot root) const {
 }
 
 std::optional<Registry::Location> Registry::locate(RegistryRoot root, const QString& key) const {
-    QStringList levels = KeyLevels(key);
+    QStringList levels = PathComponents(key);
     if (levels.isEmpty() || levels.first().compare(u"Software", Qt::CaseInsensitive) != 0)
         return std::nullopt;
     levels.removeFirst();
