@@ -118,16 +118,19 @@ class THarbexZoDi : public QMainWindow {
 
     // Operations of features that are not part of this build yet. Each does the least that
     // keeps its callers correct and is replaced when its feature arrives.
-    void WizardBtnClick();                       // start the set-up wizard
-    void LocalModeClick();                       // local drives instead of network drives
-    void FindMappedDrives1Click();               // rebuild the network drive list
-    void SetFileTypeCaptions();                  // common file type check box captions
-    void StartUpClick();                         // launch at start-up
-    bool CheckDriveConnections();                // pre-run drive check
-    void SetUpDirsClick();                       // daily folder set-up
+    void WizardBtnClick();          // start the set-up wizard
+    void LocalModeClick();          // local drives instead of network drives
+    void FindMappedDrives1Click();  // rebuild the network drive list
+    void SetFileTypeCaptions();     // common file type check box captions
+    void StartUpClick();            // launch at start-up
+    bool CheckDriveConnections();   // pre-run drive check
+    void SetUpDirsClick();          // daily folder set-up
+
+    // Small operations of the drive lists, the countdown and the archive names list that the set
+    // file needs now; they move to their subsystems when those arrive.
     void RestoreBtnClick();                      // deactivated drives back to active
     void AbortAutoClick();                       // cancel a pending countdown
-    bool LoadArchiveNames(const QString& path);  // the ".lst" names list
+    bool LoadArchiveNames(const QString& path);  // the ".lst" names list (lines of names)
 
   protected:
     void showEvent(QShowEvent* event) override;
