@@ -23,6 +23,10 @@ class Sequencer;
 class AutoRuns;
 class Engines;
 class TextWindow;
+class DriveDiscovery;
+class DriveLists;
+class DailyFolders;
+class RizIvezur;
 
 // Who started the set reader: start-up, the sequencer and the set commands pass the status panel
 // that names the set file; the menu and toolbar command passes itself and gets a file dialog.
@@ -80,11 +84,10 @@ class THarbexZoDi : public QMainWindow {
     QStringList UsedInitials;  // archive initials already used in this run
     QStringList ArchiveNames;  // the user's archive names of the set
 
-    // Drives
+    // Drives: the candidates found by discovery, their file, and the choice that offers them.
     std::unique_ptr<QStringList> NetworkList;
     QString NetworkListFile;
-    QStringList NetDrives;
-    int NetDrivesIndex = -1;
+    ComboBoxState NetDrives;
 
     // The set text last read or composed; it is what the save commands write.
     QString Netsave;
@@ -97,6 +100,10 @@ class THarbexZoDi : public QMainWindow {
     Sequencer& sequencer() { return *sequencer_; }
     AutoRuns& autoRuns() { return *autoRuns_; }
     Engines& engines() { return *engines_; }
+    DriveDiscovery& discovery() { return *discovery_; }
+    DriveLists& driveLists() { return *driveLists_; }
+    DailyFolders& dailyFolders() { return *dailyFolders_; }
+    RizIvezur& monitor() { return *monitor_; }
 
     // ---- operations shared by several subsystems ----
     void LoadSettings();
@@ -109,6 +116,8 @@ class THarbexZoDi : public QMainWindow {
     void setCaption(const QString& caption);
     // Shows the Options panel on a tab (a read-only window until the panel exists).
     void showOptionsPanel(const QString& tab);
+    // Shows the model's current state on the Options panel if it is open.
+    void refreshOptionsPanel();
     // Where the set's path is.
     QString busFile() const { return panels.text(1); }
     // Saves the set text to a path; reports a failure with the system's message.
@@ -118,17 +127,12 @@ class THarbexZoDi : public QMainWindow {
 
     // Operations of features that are not part of this build yet. Each does the least that
     // keeps its callers correct and is replaced when its feature arrives.
-    void WizardBtnClick();          // start the set-up wizard
-    void LocalModeClick();          // local drives instead of network drives
-    void FindMappedDrives1Click();  // rebuild the network drive list
-    void SetFileTypeCaptions();     // common file type check box captions
-    void StartUpClick();            // launch at start-up
-    bool CheckDriveConnections();   // pre-run drive check
-    void SetUpDirsClick();          // daily folder set-up
+    void WizardBtnClick();        // start the set-up wizard
+    void SetFileTypeCaptions();   // common file type check box captions
+    void StartUpClick();          // launch at start-up
 
-    // Small operations of the drive lists, the countdown and the archive names list that the set
-    // file needs now; they move to their subsystems when those arrive.
-    void RestoreBtnClick();                      // deactivated drives back to active
+    // Small operations of the countdown and the archive names list that the set file needs
+    // now; they move to their subsystems when those arrive.
     void AbortAutoClick();                       // cancel a pending countdown
     bool LoadArchiveNames(const QString& path);  // the ".lst" names list (lines of names)
 
@@ -152,7 +156,6 @@ class THarbexZoDi : public QMainWindow {
     void FirstRunSet();
     void SequencingSet();
     void ManualSet();
-    void LoadNetworkList();
     void StartUpBehaviour();
     void CancelSequencing(const QString& message);
     void ScheduledStart();
@@ -165,6 +168,10 @@ class THarbexZoDi : public QMainWindow {
     std::unique_ptr<Sequencer> sequencer_;
     std::unique_ptr<AutoRuns> autoRuns_;
     std::unique_ptr<Engines> engines_;
+    std::unique_ptr<DriveDiscovery> discovery_;
+    std::unique_ptr<DriveLists> driveLists_;
+    std::unique_ptr<DailyFolders> dailyFolders_;
+    std::unique_ptr<RizIvezur> monitor_;
     std::unique_ptr<TextWindow> optionsWindow_;
     QLabel* centralText_ = nullptr;
 };

@@ -6,6 +6,8 @@
 #include <QPushButton>
 
 #include "app/harbexzodi.h"
+#include "drives/drivediscovery.h"
+#include "drives/drivelists.h"
 #include "engine/engines.h"
 #include "log/runlogbook.h"
 #include "platform/platform.h"
@@ -48,7 +50,8 @@ void THarbexZoDi::StartUpSequence() {
     if (!CurrentPlatform().network->isPresent() && !settings.LocalMode) {
         Prompts().message(QStringLiteral("NO LAN DETECTED, Local Mode has been set"));
         settings.LocalMode = true;
-        LocalModeClick();
+        showSettingsInActions();
+        discovery().LocalModeClick();
     }
     SummaryStale = false;
     UsedInitials.clear();
@@ -62,7 +65,7 @@ void THarbexZoDi::StartUpSequence() {
     panels.set(0, WeekdayName(WeekdayNumber(Now().today())));
     ReportStart = 0;
     ReportEnd = 1;
-    LoadNetworkList();
+    discovery().LoadNetworkList();
     StartUpBehaviour();
 }
 
@@ -180,23 +183,6 @@ void THarbexZoDi::ManualSet() {
         Prompts().message(QStringLiteral("Unable to Save Defaults to ") + path);
 }
 
-void THarbexZoDi::LoadNetworkList() {
-    const QString program = FileNameOf(CurrentPlatform().programFile);
-    const qsizetype dot = program.lastIndexOf(u'.');
-    NetworkListFile =
-        programFolder() + (dot >= 0 ? program.left(dot) : program) + QStringLiteral(".nwf");
-    if (settings.AlwaysBuildNet) FindMappedDrives1Click();
-    if (!Files().fileExists(NetworkListFile)) return;
-    const TextReadResult read = Files().readLines(NetworkListFile);
-    if (!read.ok) {
-        Prompts().message(QStringLiteral("Netlist error"));
-        return;
-    }
-    *NetworkList = read.lines;
-    NetDrives = read.lines;
-    NetDrivesIndex = NetDrives.isEmpty() ? -1 : 0;
-}
-
 // A set that does not run by schedule cannot take part in a sequence.
 void THarbexZoDi::CancelSequencing(const QString& message) {
     panels.set(4, QStringLiteral("BUS ERROR: MANUAL OPERATION"));
@@ -230,7 +216,7 @@ void THarbexZoDi::StartUpBehaviour() {
                                    "selected', \rManual mode has been set"));
                 model.autotype = 0;
                 panels.set(7, QStringLiteral("MAN"));
-            } else if (CheckDriveConnections()) {
+            } else if (driveLists().CheckDriveConnections()) {
                 autoRuns().StartCountdown();
             } else if (!settings.AbortBox) {
                 Prompts().message(

@@ -64,6 +64,14 @@ std::optional<QString> WidgetDialogs::chooseFolder(const QString& title,
     return paths_.toProgram(chosen);
 }
 
+std::optional<QString> WidgetDialogs::chooseHostFolder(const QString& title,
+                                                       const QString& initialHostFolder) {
+    const QString chosen = QFileDialog::getExistingDirectory(QApplication::activeWindow(), title,
+                                                             initialHostFolder);
+    if (chosen.isEmpty()) return std::nullopt;
+    return chosen;
+}
+
 }  // namespace harbex
 
 namespace harbex {

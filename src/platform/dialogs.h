@@ -26,6 +26,12 @@ class Dialogs {
     virtual std::optional<QString> saveFile(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> chooseFolder(const QString& title,
                                                 const QString& initialFolder) = 0;
+    // A folder of this machine itself (a host path), for mapping drives onto it. Doubles that
+    // never map drives need not answer it.
+    virtual std::optional<QString> chooseHostFolder(const QString& /*title*/,
+                                                    const QString& /*initialHostFolder*/) {
+        return std::nullopt;
+    }
     // Shows one of the program's own modal windows (welcome, new set, ...) until it closes.
     virtual void execForm(QDialog& form) = 0;
 };
@@ -37,6 +43,8 @@ class WidgetDialogs : public Dialogs {
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
     std::optional<QString> chooseFolder(const QString& title,
                                         const QString& initialFolder) override;
+    std::optional<QString> chooseHostFolder(const QString& title,
+                                            const QString& initialHostFolder) override;
     void execForm(QDialog& form) override;
 
   private:

@@ -1,6 +1,9 @@
 #include "platform/filesystem.h"
 
+#include <dirent.h>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <cerrno>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,6 +28,10 @@ DirEntry EntryFor(const QFileInfo& info) {
     entry.hidden = IsHiddenName(entry.name);
     entry.system = !info.isDir() && !info.isFile();
     return entry;
+}
+
+QString UnmappedReason() {
+    return QStringLiteral("The drive is not mapped to a folder");
 }
 
 QString NoSuchFile(const QString& path) {
@@ -65,24 +72,38 @@ qint64 FileSystem::fileSize(const QString& path) const {
 bool FileSystem::createFolder(const QString& path, QString* error) const {
     const QString host = toHost(path);
     if (host.isEmpty()) {
-        if (error) *error = NoSuchFile(path);
+        if (error) *error = UnmappedReason();
         return false;
     }
-    const QFileInfo info(host);
-    if (!QFileInfo(info.absolutePath()).isDir() || info.exists()) {
-        if (error)
-            *error = info.exists() ? QStringLiteral(
-                                         "Cannot create a file when that file already "
-                                         "exists: %1")
-                                         .arg(path)
-                                   : NoSuchFile(path);
-        return false;
-    }
-    if (!QDir().mkdir(host)) {
-        if (error) *error = QStringLiteral("Access is denied: %1").arg(path);
+    if (::mkdir(QFile::encodeName(host).constData(), 0777) != 0) {
+        if (error) *error = qt_error_string(errno);
         return false;
     }
     return true;
+}
+
+FolderProbe FileSystem::listFolder(const QString& path) const {
+    // A drive entry is a drive or a network path; anything else would be looked for in the
+    // working folder.
+    if (path.trimmed().isEmpty()) return {false, qt_error_string(ENOENT)};
+    if (SplitProgramPath(path).isRelative())
+        return {false, QStringLiteral("Not a drive or network path")};
+    const QString host = toHost(path);
+    if (host.isEmpty()) return {false, UnmappedReason()};
+    DIR* dir = ::opendir(QFile::encodeName(host).constData());
+    if (!dir) return {false, qt_error_string(errno)};
+    // Reading the first entry is what a listing needs; a dead mount can fail only here.
+    errno = 0;
+    const bool readable = ::readdir(dir) != nullptr || errno == 0;
+    const QString reason = readable ? QString() : qt_error_string(errno);
+    ::closedir(dir);
+    return {readable, reason};
+}
+
+FolderProbe FileSystem::probeFolder(const QString& path, int limitMs) const {
+    const auto probe = withinLimit<FolderProbe>(
+        [path](const FileSystem& files) { return files.listFolder(path); }, limitMs);
+    return probe.value_or(FolderProbe{false, NoAnswerReason(limitMs)});
 }
 
 bool FileSystem::copyFile(const QString& source, const QString& destination, QString* error) const {
@@ -259,10 +280,12 @@ bool FileSystem::appendText(const QString& path, const QString& text, QString* e
 
 bool FileSystem::driveSizeReadable(QChar driveLetter) const {
     if (!paths_.isMapped(driveLetter)) return false;
-    struct statvfs info {};
-    const QByteArray folder = QFile::encodeName(paths_.driveFolder(driveLetter));
-    return statvfs(folder.constData(), &info) == 0 &&
-           QFileInfo(paths_.driveFolder(driveLetter)).isDir();
+    const QString folder = paths_.driveFolder(driveLetter);
+    return RunWithDeadline<bool>([folder] {
+               struct statvfs info {};
+               return statvfs(QFile::encodeName(folder).constData(), &info) == 0 &&
+                      QFileInfo(folder).isDir();
+           }).value_or(false);
 }
 
 QString JoinLinesCrLf(const QStringList& lines) {

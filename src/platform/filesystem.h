@@ -3,11 +3,13 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
-namespace harbex {
+#include "platform/deadline.h"
+#include "platform/hostpaths.h"
 
-class HostPaths;
+namespace harbex {
 
 // One entry of a raw directory search, as the original system's search returns it
 // (including "." and ".." inside a folder).
@@ -19,6 +21,12 @@ struct DirEntry {
 };
 
 enum class ListKind { Files, Folders };
+
+// Whether a folder answered, and the system's reason when it did not.
+struct FolderProbe {
+    bool reachable = false;
+    QString reason;
+};
 
 struct TextReadResult {
     bool ok = false;
@@ -40,8 +48,25 @@ class FileSystem {
     QDateTime lastModified(const QString& path) const;
     qint64 fileSize(const QString& path) const;
 
-    // One level, like a plain make-directory: the parent must exist.
+    // One level, like a plain make-directory: the parent must exist. On failure *error is the
+    // system's reason ("Permission denied", "No such file or directory", ...).
     bool createFolder(const QString& path, QString* error = nullptr) const;
+
+    // Whether the folder can be listed: a drive counts as reachable only then. Never waits
+    // longer than limitMs, whatever the mount under the folder does.
+    FolderProbe probeFolder(const QString& path, int limitMs = kProbeLimitMs) const;
+    // The same without the time limit, for work that already runs on a worker.
+    FolderProbe listFolder(const QString& path) const;
+
+    // Runs work on its own copy of this file system (drive map included) on a worker thread and
+    // waits at most limitMs; std::nullopt when the work did not finish in time.
+    template <typename T>
+    std::optional<T> withinLimit(std::function<T(const FileSystem&)> work,
+                                 int limitMs = kProbeLimitMs) const {
+        auto paths = std::make_shared<const HostPaths>(paths_);
+        return RunWithDeadline<T>(
+            [paths, work = std::move(work)] { return work(FileSystem(*paths)); }, limitMs);
+    }
     // Copies a file, replacing any file at the destination.
     bool copyFile(const QString& source, const QString& destination,
                   QString* error = nullptr) const;
@@ -63,7 +88,7 @@ class FileSystem {
     bool writeText(const QString& path, const QString& text, QString* error = nullptr) const;
     bool appendText(const QString& path, const QString& text, QString* error = nullptr) const;
 
-    // True when the drive is mapped and its folder can be asked for its size.
+    // True when the drive is mapped and its folder answers a size query within the probe limit.
     bool driveSizeReadable(QChar driveLetter) const;
 
   private:

@@ -74,6 +74,17 @@ std::optional<QString> Registry::readText(RegistryRoot root, const QString& key,
     return ValueAsText(settings.value(spelling));
 }
 
+bool Registry::isTextOrAbsent(RegistryRoot root, const QString& key, const QString& name) const {
+    const auto location = locate(root, key);
+    if (!location || !QFileInfo::exists(location->file)) return true;
+    QSettings settings(location->file, QSettings::IniFormat);
+    if (!EnterGroups(settings, location->groups, false)) return true;
+    const QString spelling = ExistingSpelling(settings.childKeys(), name);
+    if (spelling.isEmpty()) return true;
+    const int type = settings.value(spelling).typeId();
+    return type == QMetaType::QString || type == QMetaType::QStringList;
+}
+
 bool Registry::writeText(RegistryRoot root, const QString& key, const QString& name,
                          const QString& value, QString* error) {
     const auto location = locate(root, key);

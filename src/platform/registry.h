@@ -19,6 +19,9 @@ class Registry {
 
     std::optional<QString> readText(RegistryRoot root, const QString& key,
                                     const QString& name) const;
+    // False when the value exists but is stored as something other than text (a number or
+    // binary data written by another program), which a text read must not pass off as text.
+    bool isTextOrAbsent(RegistryRoot root, const QString& key, const QString& name) const;
     // Returns false with the system's message in *error when the value cannot be stored.
     bool writeText(RegistryRoot root, const QString& key, const QString& name, const QString& value,
                    QString* error = nullptr);

@@ -59,6 +59,9 @@ struct AppSettings {
     int ViewOptions = 1;  // 0 or 1
     int LogCounter = 0;
     int LastDrive = 0;  // 0 "C" to 23 "Z", -1 no choice
+    // Not stored: back in their design state at every start.
+    bool LogNetSearch = false;   // show the raw network search on the Diags tab
+    bool Showneterrors = false;  // report a failed or cancelled drive mapping
     SequenceTable Sequence;
 
     // The spin edit "DelayTime" (1 to 60 seconds) shows TimerInterval in whole seconds; changing

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "app/harbexzodi.h"
+#include "drives/drivelists.h"
 #include "engine/engines.h"
 #include "log/runlogbook.h"
 #include "platform/platform.h"
@@ -98,6 +99,8 @@ void SetCommands::applyLoadedSet(const QStringList& lines) {
     BackupSetModel& m = z_.model;
     ControllerReaderHooks hooks(z_);
     const SetReadResult result = ReadSetLines(lines, m, z_.panels.text(2), hooks);
+    // The Drives tab's copies show what the set's drive sections held.
+    z_.driveLists().refillMirrors();
     z_.panels.set(2, result.zipParameters);
     if (result.compSeen) z_.panels.set(3, result.compIndicator);
 
@@ -130,7 +133,7 @@ void SetCommands::applyLoadedSet(const QStringList& lines) {
 // ---- writing ----
 
 void SetCommands::WriteSetText() {
-    if (z_.settings.RestoreDrives) z_.RestoreBtnClick();
+    if (z_.settings.RestoreDrives) z_.driveLists().RestoreBtnClick();
     RefreshOptions();
     BackupSetModel& m = z_.model;
     if (m.Zipped && m.Recurse) {

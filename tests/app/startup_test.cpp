@@ -161,6 +161,7 @@ TEST_F(StartUpTest, AMissingTemporaryFolderFallsBackToTheProgramsFolder) {
 TEST_F(StartUpTest, NoNetworkSetsLocalMode) {
     settingsForLaterStart();
     world.network().present = false;
+    world.prompter().answerNext(Button::Cancel);  // keep the drive lists as they are
     THarbexZoDi& z = start();
     EXPECT_TRUE(world.prompter().saw(QStringLiteral("NO LAN DETECTED, Local Mode has been set")));
     EXPECT_TRUE(z.settings.LocalMode);
@@ -239,7 +240,8 @@ TEST_F(StartUpTest, TheNetworkListFileFillsTheDriveChoice) {
     EXPECT_EQ(z.NetworkListFile, QStringLiteral("C:\\Harbex\\Harbex.nwf"));
     EXPECT_EQ(*z.NetworkList,
               (QStringList{QStringLiteral("\\\\S1\\C"), QStringLiteral("\\\\S1\\D")}));
-    EXPECT_EQ(z.NetDrivesIndex, 0);
+    EXPECT_EQ(z.NetDrives.items, *z.NetworkList);
+    EXPECT_EQ(z.NetDrives.text, QStringLiteral("\\\\S1\\C")) << "the first is selected";
 }
 
 TEST_F(StartUpTest, StartUpRunsOnlyOnce) {

@@ -88,6 +88,12 @@ std::optional<QString> ScriptedDialogs::chooseFolder(const QString& title,
     return next(title);
 }
 
+std::optional<QString> ScriptedDialogs::chooseHostFolder(const QString& title,
+                                                         const QString& initialHostFolder) {
+    requests << FileDialogRequest{title, QString(), QString(), initialHostFolder, QString()};
+    return next(title);
+}
+
 void ScriptedDialogs::execForm(QDialog& form) {
     formsShown << QString::fromLatin1(form.metaObject()->className());
     if (formActions_.empty()) {

@@ -80,6 +80,8 @@ class ScriptedDialogs : public Dialogs {
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
     std::optional<QString> chooseFolder(const QString& title,
                                         const QString& initialFolder) override;
+    std::optional<QString> chooseHostFolder(const QString& title,
+                                            const QString& initialHostFolder) override;
     // Runs the next scripted action on the window instead of showing it; the action plays the
     // user (clicks a button, lets a timer expire).
     void execForm(QDialog& form) override;

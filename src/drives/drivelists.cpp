@@ -1,0 +1,128 @@
+#include "drives/drivelists.h"
+
+#include "app/harbexzodi.h"
+#include "drives/drivecandidates.h"
+#include "platform/drivemap.h"
+#include "platform/platform.h"
+#include "tools/rizivezur.h"
+#include "ui/mapdrivedialog.h"
+#include "util/errors.h"
+
+namespace harbex {
+
+void DriveLists::AvalibleDrivesClick() {
+    ComboBoxState& candidates = z_.NetDrives;
+    candidates.text = candidates.text.toUpper();
+    const QString drive = candidates.text;
+    if (z_.model.Drivelist.contains(drive)) return;
+    if (!z_.NetworkList->contains(drive)) {
+        // A typed drive joins the candidates; the file gets it at its next write.
+        *z_.NetworkList << drive;
+        candidates.items << drive;
+    }
+    z_.model.Drivelist << drive;
+    ADrives << drive;
+}
+
+void DriveLists::DeleteDriveClick() {
+    QStringList& active = z_.model.Drivelist;
+    if (DrivelistIndex < 0 || DrivelistIndex >= active.size()) return;
+    active.removeAt(DrivelistIndex);
+    DrivelistIndex = -1;
+}
+
+void DriveLists::ClearButClick() {
+    z_.model.Drivelist.clear();
+    DrivelistIndex = -1;
+}
+
+void DriveLists::RestoreBtnClick() {
+    BackupSetModel& m = z_.model;
+    for (qsizetype i = m.RemovedList.size() - 1; i >= 0; --i) {
+        if (m.Drivelist.contains(m.RemovedList[i])) continue;
+        m.Drivelist << m.RemovedList[i];
+        ADrives << m.RemovedList[i];
+    }
+    DDrives.clear();
+    m.RemovedList.clear();
+}
+
+void DriveLists::DeactivateBtnClick() {
+    BackupSetModel& m = z_.model;
+    for (qsizetype i = m.Drivelist.size() - 1; i >= 0; --i) {
+        if (m.RemovedList.contains(m.Drivelist[i])) continue;
+        m.RemovedList << m.Drivelist[i];
+        DDrives << m.Drivelist[i];
+    }
+    m.Drivelist.clear();
+    ADrives.clear();
+    DrivelistIndex = -1;
+}
+
+void DriveLists::SpeedButton20Click() {
+    emptyDriveLists();
+    z_.NetDrives.clear();
+    z_.NetworkList->clear();
+    QString error;
+    if (!Files().writeText(z_.NetworkListFile, NetworkListText(*z_.NetworkList), &error))
+        Prompts().message(error);
+}
+
+void DriveLists::mapnet() {
+    Platform& platform = CurrentPlatform();
+    TMapDriveDialog dialog(&z_, *platform.paths);
+    platform.dialogs->execForm(dialog);
+    const int result = dialog.result() == QDialog::Accepted
+                           ? MapNetworkDrive(platform, dialog.choice())
+                           : kMapCancelled;
+    if (result == 0 || !z_.settings.Showneterrors) return;
+    Prompts().message(result == kMapCancelled
+                          ? QStringLiteral("Operation cancled")
+                          : QStringLiteral("Network connection error ") + QString::number(result));
+}
+
+bool DriveLists::CheckDriveConnections() {
+    if (z_.settings.MonitorDRUN && monitoredApplicationRuns()) return false;
+    BackupSetModel& m = z_.model;
+    bool result = true;
+    for (qsizetype i = m.Drivelist.size() - 1; i >= 0; --i) {
+        if (Files().probeFolder(m.Drivelist[i]).reachable) continue;
+        result = false;
+        if (z_.settings.MoveDrives) {
+            m.RemovedList << m.Drivelist[i];
+            result = true;
+        }
+        m.Drivelist.removeAt(i);
+    }
+    return result;
+}
+
+bool DriveLists::monitoredApplicationRuns() {
+    try {
+        return IsFlaggedRunning(z_.settings.DOSApp, z_.settings.RegKey);
+    } catch (const HarbexError& error) {
+        // A launcher flag that cannot be read is no permission to back up open files.
+        Prompts().message(error.message());
+        return true;
+    }
+}
+
+void DriveLists::FillDestinationDrives() {
+    AvalibleDrives.setItems(z_.model.Drivelist);
+    AvalibleDrives.select(0);
+}
+
+void DriveLists::emptyDriveLists() {
+    z_.model.Drivelist.clear();
+    z_.model.RemovedList.clear();
+    ADrives.clear();
+    DDrives.clear();
+    DrivelistIndex = -1;
+}
+
+void DriveLists::refillMirrors() {
+    ADrives = z_.model.Drivelist;
+    DDrives = z_.model.RemovedList;
+}
+
+}  // namespace harbex
