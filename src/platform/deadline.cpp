@@ -41,9 +41,9 @@ bool FinishesWithin(std::function<void()> work, int limitMs) {
                                          [&state] { return state->done; }))
                 return true;
         }
-        if (deadline.hasExpired()) return false;
         if (QCoreApplication::instance())
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (deadline.hasExpired()) return false;
     }
 }
 
