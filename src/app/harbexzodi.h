@@ -127,9 +127,9 @@ class THarbexZoDi : public QMainWindow {
 
     // Operations of features that are not part of this build yet. Each does the least that
     // keeps its callers correct and is replaced when its feature arrives.
-    void WizardBtnClick();        // start the set-up wizard
-    void SetFileTypeCaptions();   // common file type check box captions
-    void StartUpClick();          // launch at start-up
+    void WizardBtnClick();       // start the set-up wizard
+    void SetFileTypeCaptions();  // common file type check box captions
+    void StartUpClick();         // launch at start-up
 
     // Small operations of the countdown and the archive names list that the set file needs
     // now; they move to their subsystems when those arrive.

@@ -37,8 +37,9 @@ QString EnumerationFaultText(EnumerationFault fault, const QStringList& lines) {
         case EnumerationFault::NoServer: {
             QString text = QStringLiteral("No Network shares were found on your these domains\r\n");
             for (const QString& line : lines) text += line + u' ';
-            return text + QStringLiteral("\r") + QStringLiteral("The network list has not been built.") +
-                   QStringLiteral("\r\n") + QStringLiteral("Please contact your network administrator.");
+            return text + QStringLiteral("\r") +
+                   QStringLiteral("The network list has not been built.") + QStringLiteral("\r\n") +
+                   QStringLiteral("Please contact your network administrator.");
         }
     }
     return QString();

@@ -106,8 +106,7 @@ void DriveDiscovery::LocalModeClick() {
 }
 
 void DriveDiscovery::LoadNetworkList() {
-    z_.NetworkListFile =
-        NetworkListFileFor(z_.programFolder(), CurrentPlatform().programFile);
+    z_.NetworkListFile = NetworkListFileFor(z_.programFolder(), CurrentPlatform().programFile);
     if (z_.settings.AlwaysBuildNet) FindMappedDrives1Click();
     if (!Files().fileExists(z_.NetworkListFile)) return;
     const TextReadResult read = Files().readLines(z_.NetworkListFile);

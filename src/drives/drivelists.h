@@ -46,8 +46,8 @@ class DriveLists {
 
     QStringList ADrives;
     QStringList DDrives;
-    int DrivelistIndex = -1;        // the selected entry of Drivelist
-    ComboBoxState AvalibleDrives;   // the destination page's drive choice
+    int DrivelistIndex = -1;       // the selected entry of Drivelist
+    ComboBoxState AvalibleDrives;  // the destination page's drive choice
 
   private:
     bool monitoredApplicationRuns();

@@ -66,8 +66,8 @@ std::optional<QString> WidgetDialogs::chooseFolder(const QString& title,
 
 std::optional<QString> WidgetDialogs::chooseHostFolder(const QString& title,
                                                        const QString& initialHostFolder) {
-    const QString chosen = QFileDialog::getExistingDirectory(QApplication::activeWindow(), title,
-                                                             initialHostFolder);
+    const QString chosen =
+        QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, initialHostFolder);
     if (chosen.isEmpty()) return std::nullopt;
     return chosen;
 }

@@ -3,13 +3,13 @@
 #include <dirent.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
-#include <cerrno>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
+#include <cerrno>
 
 #include "platform/hostpaths.h"
 #include "platform/wildcard.h"
@@ -285,7 +285,8 @@ bool FileSystem::driveSizeReadable(QChar driveLetter) const {
                struct statvfs info {};
                return statvfs(QFile::encodeName(folder).constData(), &info) == 0 &&
                       QFileInfo(folder).isDir();
-           }).value_or(false);
+           })
+        .value_or(false);
 }
 
 QString JoinLinesCrLf(const QStringList& lines) {

@@ -41,7 +41,8 @@ void RizIvezur::SpeedButton8Click() {
     request.filter = QStringLiteral(
         "Execuatable Files [*.exe]|*.exe|Command Files [*.com]|*.com|DOS Batch File "
         "[*.bat]|*.bat|Any File|*.*");
-    if (const auto chosen = CurrentPlatform().dialogs->openFile(request)) z_.settings.DOSApp = *chosen;
+    if (const auto chosen = CurrentPlatform().dialogs->openFile(request))
+        z_.settings.DOSApp = *chosen;
 }
 
 void RizIvezur::SpeedButton10Click() {

@@ -97,9 +97,10 @@ void TextWindow::refresh() {
     dailyFolders_->setPlainText(
         ListBlock(QStringLiteral("Daily Directorys on Network"), dailies.Dailys) +
         ListBlock(QStringLiteral("Unable to create these directorys"), dailies.FailList));
-    drives_->setPlainText(ListBlock(QStringLiteral("Active Drives"), z_.driveLists().ADrives) +
-                          ListBlock(QStringLiteral("De-activated Drives"), z_.driveLists().DDrives) +
-                          ListBlock(QStringLiteral("Network List"), *z_.NetworkList));
+    drives_->setPlainText(
+        ListBlock(QStringLiteral("Active Drives"), z_.driveLists().ADrives) +
+        ListBlock(QStringLiteral("De-activated Drives"), z_.driveLists().DDrives) +
+        ListBlock(QStringLiteral("Network List"), *z_.NetworkList));
     for (int r = 1; r <= 8; ++r)
         for (int c = SequenceList::Name; c <= SequenceList::ActiveCell; ++c)
             sequence_->setItem(r - 1, c - 1, new QTableWidgetItem(z_.sequence().cell(r, c)));

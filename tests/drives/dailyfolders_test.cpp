@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
-#include <unistd.h>
 
 #include "drives/dailyfolders.h"
 #include "log/runlogbook.h"
@@ -39,11 +39,12 @@ TEST_F(DailyFoldersTest, CreatesTheCheckedDaysOnEveryDriveFromTheLastDriveToTheF
     z->Timer.start();
     world.prompter().answerNext(Button::Abort);
     dailies().SetUpDirsClick();
-    const QStringList expected = L({R"(\\S1\C\Monday)", R"(\\S1\C\Friday)", R"(C:\Monday)",
-                                    R"(C:\Friday)"});
+    const QStringList expected =
+        L({R"(\\S1\C\Monday)", R"(\\S1\C\Friday)", R"(C:\Monday)", R"(C:\Friday)"});
     EXPECT_EQ(dailies().Dailys, expected);
     EXPECT_TRUE(dailies().FailList.isEmpty());
-    for (const QString& folder : expected) EXPECT_TRUE(world.exists(folder)) << folder.toStdString();
+    for (const QString& folder : expected)
+        EXPECT_TRUE(world.exists(folder)) << folder.toStdString();
     EXPECT_FALSE(world.exists(QStringLiteral("C:\\Sunday")));
     ASSERT_EQ(world.prompter().records().size(), 1) << "asked although every folder was made";
     const PromptRecord& asked = world.prompter().records().first();
@@ -103,8 +104,8 @@ TEST_F(DailyFoldersTest, FoldersThatCannotBeMadeAreListedWithTheSystemsReason) {
         logged << QStringLiteral("Unable to create daily folder ") + failure;
     EXPECT_EQ(z->log().RunLog, logged);
     EXPECT_TRUE(world.prompter().texts().isEmpty()) << "no message without AbortBox";
-    if (!superUser) QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner |
-                                                        QFile::ExeOwner);
+    if (!superUser)
+        QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TEST_F(DailyFoldersTest, NoDayOrNoDriveMakesNothing) {

@@ -72,18 +72,20 @@ TEST_P(LocalDiscovery, TriesTheLettersFromTheFirstToTheLastAndKeepsThoseThatAnsw
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LocalDiscovery,
-    ::testing::Values(
-        LocalCase{"CToEWithCAndDMapped", true, 2, nullptr, L({"C:", "D:"})},
-        LocalCase{"LastBeforeFirst", true, -1, nullptr, {}},
-        LocalCase{"AAndBNotIgnored", false, 1,
-                  [](TestWorld& w) {
-                      QDir().mkpath(w.root() + QStringLiteral("/A"));
-                      w.platform().paths->setDrive(u'A', w.root() + QStringLiteral("/A"));
-                  },
-                  L({"A:", "C:", "D:"})},
-        LocalCase{"MappedFolderGone", true, 23,
-                  [](TestWorld& w) { QDir(w.host(QStringLiteral("D:\\"))).removeRecursively(); },
-                  L({"C:"})}),
+    ::testing::Values(LocalCase{"CToEWithCAndDMapped", true, 2, nullptr, L({"C:", "D:"})},
+                      LocalCase{"LastBeforeFirst", true, -1, nullptr, {}},
+                      LocalCase{"AAndBNotIgnored", false, 1,
+                                [](TestWorld& w) {
+                                    QDir().mkpath(w.root() + QStringLiteral("/A"));
+                                    w.platform().paths->setDrive(u'A',
+                                                                 w.root() + QStringLiteral("/A"));
+                                },
+                                L({"A:", "C:", "D:"})},
+                      LocalCase{"MappedFolderGone", true, 23,
+                                [](TestWorld& w) {
+                                    QDir(w.host(QStringLiteral("D:\\"))).removeRecursively();
+                                },
+                                L({"C:"})}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DiscoveryTest, AMissingListFolderKeepsTheListInMemoryOnly) {
@@ -94,8 +96,9 @@ TEST_F(DiscoveryTest, AMissingListFolderKeepsTheListInMemoryOnly) {
         labelsShown = z->discovery().SLab1Visible && z->discovery().SLab2Visible;
     };
     z->discovery().FindDrives();
-    EXPECT_EQ(world.prompter().messages(),
-              QStringList{QStringLiteral("Unable to Save Network List file toC:\\Gone\\Harbex.nwf")});
+    EXPECT_EQ(
+        world.prompter().messages(),
+        QStringList{QStringLiteral("Unable to Save Network List file toC:\\Gone\\Harbex.nwf")});
     EXPECT_TRUE(labelsShown) << "the page's please-wait labels stay up during the search";
     EXPECT_EQ(*z->NetworkList, L({"C:"}));
     EXPECT_FALSE(world.exists(QStringLiteral("C:\\Gone")));
@@ -110,8 +113,7 @@ struct NetworkCase {
     QStringList expected;
 };
 
-class NetworkDiscovery : public DiscoveryTest,
-                         public ::testing::WithParamInterface<NetworkCase> {};
+class NetworkDiscovery : public DiscoveryTest, public ::testing::WithParamInterface<NetworkCase> {};
 
 TEST_P(NetworkDiscovery, FindsTheDriveLetterSharesOfEveryServerForReadyLocalDrives) {
     const NetworkCase& c = GetParam();
@@ -189,8 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
                   QStringLiteral("No Network Domains were found\r\nThe network list has not been "
                                  "built.\r\nPlease contact your network administrator."),
                   221},
-        FaultCase{"NoNetworkAtAll",
-                  [](TestWorld& w) { QDir(w.networkRoot()).removeRecursively(); },
+        FaultCase{"NoNetworkAtAll", [](TestWorld& w) { QDir(w.networkRoot()).removeRecursively(); },
                   QStringLiteral(
                       "An error occured when HARBEX was attempting to \renumerate your network. "
                       "Possible causes for this are\r1. You have Internet Explorer 5.0 "
@@ -251,9 +252,8 @@ TEST_F(DiscoveryTest, TheMenuCommandSearchesBehindThePleaseWaitWindow) {
     QObject::connect(&probe, &QTimer::timeout, [&] {
         for (TNetWait* wait : waitWindows())
             if (wait->isVisible())
-                shownDuringWait << wait->windowTitle() + u'|' +
-                                       wait->findChild<QLabel*>()->text() + u'|' +
-                                       QString::number(wait->width()) + u'x' +
+                shownDuringWait << wait->windowTitle() + u'|' + wait->findChild<QLabel*>()->text() +
+                                       u'|' + QString::number(wait->width()) + u'x' +
                                        QString::number(wait->height());
     });
     probe.start(0);
@@ -275,9 +275,10 @@ TEST_F(DiscoveryTest, TheMenuCommandInLocalModeOnlySaysSo) {
     world.writeFile(kListFile, "D:\r\n");
     *z->NetworkList = L({"D:"});
     z->discovery().FindMappedDrives1Click();
-    EXPECT_EQ(world.prompter().texts(),
-              QStringList{QStringLiteral("Local Mode is active: No network list will be "
-                                         "built\rPlease use the options to set the required mode")});
+    EXPECT_EQ(
+        world.prompter().texts(),
+        QStringList{QStringLiteral("Local Mode is active: No network list will be "
+                                   "built\rPlease use the options to set the required mode")});
     EXPECT_EQ(listFile(), QByteArray("D:\r\n"));
     EXPECT_EQ(*z->NetworkList, L({"D:"}));
     EXPECT_TRUE(waitWindows().isEmpty());
@@ -293,8 +294,8 @@ TEST_F(DiscoveryTest, ChangingLocalModeAsksAndOnOkRebuildsTheDriveLists) {
         bool rebuilt;
     };
     const QList<Case> cases = {
-        {true, Button::Cancel, QStringLiteral("Local mode is now ON Click OK to rebuild drive lists"),
-         false},
+        {true, Button::Cancel,
+         QStringLiteral("Local mode is now ON Click OK to rebuild drive lists"), false},
         {false, Button::Ok, QStringLiteral("Local mode is now OFF Click OK to rebuild drive lists"),
          true},
         {true, Button::Ok, QStringLiteral("Local mode is now ON Click OK to rebuild drive lists"),
@@ -333,9 +334,10 @@ TEST_F(DiscoveryTest, StartUpWithoutANetworkSavesTheLocalListBesideTheProgram) {
     world.network().present = false;
     world.prompter().answerNext(Button::Ok);
     THarbexZoDi& started = start();
-    EXPECT_EQ(world.prompter().texts().mid(0, 2),
-              (QStringList{QStringLiteral("NO LAN DETECTED, Local Mode has been set"),
-                           QStringLiteral("Local mode is now ON Click OK to rebuild drive lists")}));
+    EXPECT_EQ(
+        world.prompter().texts().mid(0, 2),
+        (QStringList{QStringLiteral("NO LAN DETECTED, Local Mode has been set"),
+                     QStringLiteral("Local mode is now ON Click OK to rebuild drive lists")}));
     for (const QString& text : world.prompter().texts())
         EXPECT_FALSE(text.startsWith(QStringLiteral("Unable to Save"))) << text.toStdString();
     EXPECT_TRUE(started.commands.action(QStringLiteral("LocalMode"))->isChecked());

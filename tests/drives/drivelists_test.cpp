@@ -140,16 +140,20 @@ TEST_P(ConnectionCheck, TakesUnreachableDrivesOutOfTheActiveList) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ConnectionCheck,
-    ::testing::Values(
-        CheckCase{"AllReachable", false, L({"C:", R"(\\S1\D)", "d:\\"}), true,
-                  L({"C:", R"(\\S1\D)", "d:\\"}), L({"K:"})},
-        CheckCase{"MovedFromLastToFirst", true, L({"G:", "C:", R"(\\S9\C)", ""}), true, L({"C:"}),
-                  L({"K:", "", R"(\\S9\C)", "G:"})},
-        CheckCase{"EveryDriveMoved", true, L({"G:", R"(\\S1\X)"}), true, {},
-                  L({"K:", R"(\\S1\X)", "G:"})},
-        CheckCase{"DeletedWithoutMove", false, L({"C:", "G:", "D:"}), false, L({"C:", "D:"}),
-                  L({"K:"})},
-        CheckCase{"ARelativeEntryIsNoDrive", false, L({"Harbex"}), false, {}, L({"K:"})}),
+    ::testing::Values(CheckCase{"AllReachable", false, L({"C:", R"(\\S1\D)", "d:\\"}), true,
+                                L({"C:", R"(\\S1\D)", "d:\\"}), L({"K:"})},
+                      CheckCase{"MovedFromLastToFirst", true, L({"G:", "C:", R"(\\S9\C)", ""}),
+                                true, L({"C:"}), L({"K:", "", R"(\\S9\C)", "G:"})},
+                      CheckCase{"EveryDriveMoved",
+                                true,
+                                L({"G:", R"(\\S1\X)"}),
+                                true,
+                                {},
+                                L({"K:", R"(\\S1\X)", "G:"})},
+                      CheckCase{"DeletedWithoutMove", false, L({"C:", "G:", "D:"}), false,
+                                L({"C:", "D:"}), L({"K:"})},
+                      CheckCase{
+                          "ARelativeEntryIsNoDrive", false, L({"Harbex"}), false, {}, L({"K:"})}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DriveListsTest, ADriveWhoseFolderVanishedAfterDiscoveryIsUnreachable) {
@@ -216,10 +220,11 @@ TEST_P(MapNetworkDrive, StoresTheChoiceOrReportsWhyNot) {
     EXPECT_EQ(world.prompter().messages(), c.messages);
     const QString g = world.platform().paths->driveFolder(u'G');
     EXPECT_EQ(g, c.letterG.isEmpty() ? QString() : world.root() + c.letterG);
-    EXPECT_EQ(world.registry()
-                  .readText(RegistryRoot::CurrentUser, HostPaths::DriveMapKey(), QStringLiteral("G"))
-                  .value_or(QString()),
-              g);
+    EXPECT_EQ(
+        world.registry()
+            .readText(RegistryRoot::CurrentUser, HostPaths::DriveMapKey(), QStringLiteral("G"))
+            .value_or(QString()),
+        g);
     EXPECT_EQ(m().Drivelist, L({"C:"})) << "the drive lists are not changed";
 }
 
@@ -232,23 +237,30 @@ void ChooseG(TMapDriveDialog& dialog, const QString& folder) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, MapNetworkDrive,
     ::testing::Values(
-        MapCase{"CancelledSilently", false, [](TMapDriveDialog& d, TestWorld&) { d.reject(); }, {},
+        MapCase{"CancelledSilently",
+                false,
+                [](TMapDriveDialog& d, TestWorld&) { d.reject(); },
+                {},
                 QString()},
         MapCase{"CancelledWithErrorsShown", true,
-                [](TMapDriveDialog& d, TestWorld&) { d.reject(); },
-                L({"Operation cancled"}), QString()},
+                [](TMapDriveDialog& d, TestWorld&) { d.reject(); }, L({"Operation cancled"}),
+                QString()},
         MapCase{"MissingFolder", true,
                 [](TMapDriveDialog& d, TestWorld& w) { ChooseG(d, w.root() + "/nothing"); },
                 L({"Network connection error 3"}), QString()},
-        MapCase{"MissingFolderQuietly", false,
-                [](TMapDriveDialog& d, TestWorld& w) { ChooseG(d, w.root() + "/nothing"); }, {},
+        MapCase{"MissingFolderQuietly",
+                false,
+                [](TMapDriveDialog& d, TestWorld& w) { ChooseG(d, w.root() + "/nothing"); },
+                {},
                 QString()},
-        MapCase{"Mapped", true,
+        MapCase{"Mapped",
+                true,
                 [](TMapDriveDialog& d, TestWorld& w) {
                     QDir().mkpath(w.root() + QStringLiteral("/G"));
                     ChooseG(d, w.root() + QStringLiteral("/G/"));
                 },
-                {}, QStringLiteral("/G")}),
+                {},
+                QStringLiteral("/G")}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DriveListsTest, AMappedLetterIsFoundByTheNextLocalDiscoveryAndCanBeDisconnected) {

@@ -38,9 +38,12 @@ TEST_F(RizIvezurTest, RunningOnlyWithTheExactNameAndANonZeroRunNumber) {
         bool running;
     };
     const QList<Case> cases = {
-        {"C:\\DOS\\LEDGER.EXE", "1", true},   {"C:\\DOS\\LEDGER.EXE", "-3", true},
-        {"C:\\DOS\\ledger.exe", "1", false},  {"C:\\DOS\\LEDGER.EXE", "0", false},
-        {"C:\\DOS\\LEDGER.EXE", "yes", false}, {"C:\\DOS\\LEDGER.EXE", nullptr, false},
+        {"C:\\DOS\\LEDGER.EXE", "1", true},
+        {"C:\\DOS\\LEDGER.EXE", "-3", true},
+        {"C:\\DOS\\ledger.exe", "1", false},
+        {"C:\\DOS\\LEDGER.EXE", "0", false},
+        {"C:\\DOS\\LEDGER.EXE", "yes", false},
+        {"C:\\DOS\\LEDGER.EXE", nullptr, false},
         {nullptr, "1", false},
     };
     EXPECT_FALSE(IsFlaggedRunning(kApp, QStringLiteral("Keelwick\\Quorr"))) << "no key at all";
@@ -51,9 +54,9 @@ TEST_F(RizIvezurTest, RunningOnlyWithTheExactNameAndANonZeroRunNumber) {
         if (c.name) announce("Name", c.name);
         if (c.run) announce("Run", c.run);
         z->monitor().TestBtnClick();
-        EXPECT_EQ(z->monitor().Testresult, c.running
-                                               ? QStringLiteral("The application is flagged as running")
-                                               : QStringLiteral("The application running flag is clear"));
+        EXPECT_EQ(z->monitor().Testresult,
+                  c.running ? QStringLiteral("The application is flagged as running")
+                            : QStringLiteral("The application running flag is clear"));
         z->settings.MonitorDRUN = true;
         EXPECT_EQ(z->driveLists().CheckDriveConnections(), !c.running);
     }
@@ -74,9 +77,11 @@ TEST_F(RizIvezurTest, ARunningApplicationStopsTheCheckBeforeAnyDriveIsLookedAt) 
 }
 
 TEST_F(RizIvezurTest, AValueStoredAsANumberIsAnErrorThatStopsTheCheck) {
-    writeLauncherFile("[General]\nName=C:\\\\DOS\\\\LEDGER.EXE\nRun=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x1)\n");
+    writeLauncherFile(
+        "[General]\nName=C:\\\\DOS\\\\LEDGER.EXE\nRun=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x1)\n");
     z->monitor().TestBtnClick();
-    EXPECT_EQ(world.prompter().messages(), QStringList{QStringLiteral("Invalid data type for 'Run'")});
+    EXPECT_EQ(world.prompter().messages(),
+              QStringList{QStringLiteral("Invalid data type for 'Run'")});
     EXPECT_EQ(z->monitor().Testresult, QStringLiteral("Test Result"));
     z->settings.MonitorDRUN = true;
     EXPECT_FALSE(z->driveLists().CheckDriveConnections()) << "no backup over open files";
