@@ -8,8 +8,6 @@
 
 #include "drives/drivediscovery.h"
 #include "drives/drivelists.h"
-#include "schedule/autoruns.h"
-#include "sets/setcommands.h"
 #include "sets/setfile.h"
 #include "support/controllerfixture.h"
 #include "ui/mapdrivedialog.h"
@@ -31,140 +29,105 @@ class DriveListsTest : public ControllerTest {
 };
 
 TEST_F(DriveListsTest, AddTakesTheComboTextInUpperCaseAndNeverTwice) {
-    struct Case {
-        const char* text;
-        QStringList activeBefore;
-        QStringList activeAfter;
-        QStringList candidatesAfter;
-    };
-    const QList<Case> cases = {
+    const QList<std::tuple<const char*, QStringList, QStringList, QStringList>> cases = {
+        // text, active before, active after, candidates after
         {"c:", L({"C:"}), L({"C:"}), L({R"(\\S1\C)"})},
         {R"(\\s1\c)", L({"C:"}), L({"C:", R"(\\S1\C)"}), L({R"(\\S1\C)"})},
         {"e:", {}, L({"E:"}), L({R"(\\S1\C)", "E:"})},
         {"", {}, L({""}), L({R"(\\S1\C)", ""})},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
+    for (const auto& [text, before, after, candidates] : cases) {
+        SCOPED_TRACE(text);
         *z->NetworkList = L({R"(\\S1\C)"});
         z->NetDrives.setItems(*z->NetworkList);
-        z->NetDrives.text = QString::fromLatin1(c.text);
-        m().Drivelist = c.activeBefore;
+        z->NetDrives.text = QString::fromLatin1(text);
+        m().Drivelist = before;
         lists().refillMirrors();
         lists().AvalibleDrivesClick();
-        EXPECT_EQ(z->NetDrives.text, QString::fromLatin1(c.text).toUpper());
-        EXPECT_EQ(m().Drivelist, c.activeAfter);
-        EXPECT_EQ(lists().ADrives, c.activeAfter);
-        EXPECT_EQ(*z->NetworkList, c.candidatesAfter);
-        EXPECT_EQ(z->NetDrives.items, c.candidatesAfter);
+        EXPECT_EQ(z->NetDrives.text, QString::fromLatin1(text).toUpper());
+        EXPECT_EQ(m().Drivelist, after);
+        EXPECT_EQ(lists().ADrives, after);
+        EXPECT_EQ(*z->NetworkList, candidates);
+        EXPECT_EQ(z->NetDrives.items, candidates);
     }
-    EXPECT_FALSE(world.exists(QStringLiteral("C:\\Harbex\\Harbex.nwf")))
-        << "a typed drive reaches the file only with its next write";
+    EXPECT_FALSE(world.exists(z->NetworkListFile)) << "the file gets typed drives later";
 }
 
-TEST_F(DriveListsTest, DeleteAndClearChangeOnlyTheListOfRecord) {
-    m().Drivelist = L({"C:", "D:", "E:"});
+TEST_F(DriveListsTest, TheCommandsMoveDrivesFromTheLastToTheFirst) {
+    m().Drivelist = L({"B", "X", "Y"});
     lists().refillMirrors();
-    lists().DeleteDriveClick();
-    EXPECT_EQ(m().Drivelist, L({"C:", "D:", "E:"})) << "nothing selected, nothing deleted";
+    lists().DeleteDriveClick();  // nothing selected
     lists().DrivelistIndex = 1;
     lists().DeleteDriveClick();
-    EXPECT_EQ(m().Drivelist, L({"C:", "E:"}));
+    EXPECT_EQ(m().Drivelist, L({"B", "Y"}));
     lists().ClearButClick();
     EXPECT_TRUE(m().Drivelist.isEmpty());
-    EXPECT_EQ(lists().ADrives, L({"C:", "D:", "E:"}));
-}
+    EXPECT_EQ(lists().ADrives, L({"B", "X", "Y"})) << "Delete and Clear leave the mirror";
 
-TEST_F(DriveListsTest, ActivateAndDeactivateAllMoveFromTheLastToTheFirst) {
-    m().RemovedList = L({"A", "B"});
+    m().RemovedList = L({"A", "B", "C"});
     m().Drivelist = L({"B"});
     lists().refillMirrors();
-    lists().RestoreBtnClick();
-    EXPECT_EQ(m().Drivelist, L({"B", "A"}));
-    EXPECT_EQ(lists().ADrives, L({"B", "A"}));
-    EXPECT_TRUE(m().RemovedList.isEmpty());
-    EXPECT_TRUE(lists().DDrives.isEmpty());
-    m().RemovedList = L({"C", "D"});
-    lists().RestoreBtnClick();
-    EXPECT_EQ(m().Drivelist, L({"B", "A", "D", "C"}));
-
+    lists().RestoreBtnClick();  // "Activate All"
+    EXPECT_EQ(m().Drivelist, L({"B", "C", "A"}));
+    EXPECT_EQ(lists().ADrives, m().Drivelist);
+    EXPECT_TRUE(m().RemovedList.isEmpty() && lists().DDrives.isEmpty());
     m().RemovedList = L({"A"});
-    lists().refillMirrors();
     lists().DeactivateBtnClick();
-    EXPECT_EQ(m().RemovedList, L({"A", "C", "D", "B"}));
-    EXPECT_EQ(lists().DDrives, L({"A", "C", "D", "B"}));
-    EXPECT_TRUE(m().Drivelist.isEmpty());
-    EXPECT_TRUE(lists().ADrives.isEmpty());
-}
+    EXPECT_EQ(m().RemovedList, L({"A", "C", "B"}));
+    EXPECT_EQ(lists().DDrives, L({"C", "B"}));
+    EXPECT_TRUE(m().Drivelist.isEmpty() && lists().ADrives.isEmpty());
 
-TEST_F(DriveListsTest, ClearNetworkListEmptiesEveryListAndTheFile) {
-    const QString file = QStringLiteral("C:\\Harbex\\Harbex.nwf");
-    world.writeFile(file, "C:\r\nD:\r\n");
-    *z->NetworkList = L({"C:", "D:"});
+    lists().FillDestinationDrives();
+    EXPECT_TRUE(lists().AvalibleDrives.items.isEmpty());
+    m().Drivelist = L({R"(\\S1\D)", "C:"});
+    lists().FillDestinationDrives();
+    EXPECT_EQ(lists().AvalibleDrives.items, m().Drivelist);
+    EXPECT_EQ(lists().AvalibleDrives.text, QStringLiteral("\\\\S1\\D"));
+
+    world.writeFile(z->NetworkListFile, "C:\r\n");
+    *z->NetworkList = L({"C:"});
     z->NetDrives.setItems(*z->NetworkList);
-    m().Drivelist = L({"C:"});
-    m().RemovedList = L({"D:"});
-    lists().refillMirrors();
-    lists().SpeedButton20Click();
-    EXPECT_TRUE(z->NetworkList->isEmpty());
-    EXPECT_TRUE(z->NetDrives.items.isEmpty());
+    lists().SpeedButton20Click();  // "Clear Network List"
+    EXPECT_TRUE(z->NetworkList->isEmpty() && z->NetDrives.items.isEmpty());
     EXPECT_TRUE(m().Drivelist.isEmpty() && m().RemovedList.isEmpty());
     EXPECT_TRUE(lists().ADrives.isEmpty() && lists().DDrives.isEmpty());
-    EXPECT_TRUE(world.exists(file));
-    EXPECT_EQ(world.readFile(file), QByteArray());
+    EXPECT_TRUE(world.exists(z->NetworkListFile));
+    EXPECT_EQ(world.readFile(z->NetworkListFile), QByteArray());
 }
 
-struct CheckCase {
-    const char* name;
-    bool moveDrives;
-    QStringList active;
-    bool result;
-    QStringList activeAfter;
-    QStringList removedAfter;
-};
-
-class ConnectionCheck : public DriveListsTest, public ::testing::WithParamInterface<CheckCase> {};
-
-TEST_P(ConnectionCheck, TakesUnreachableDrivesOutOfTheActiveList) {
-    const CheckCase& c = GetParam();
-    z->settings.MoveDrives = c.moveDrives;
-    m().Drivelist = c.active;
-    m().RemovedList = L({"K:"});
-    lists().refillMirrors();
-    EXPECT_EQ(lists().CheckDriveConnections(), c.result);
-    EXPECT_EQ(m().Drivelist, c.activeAfter);
-    EXPECT_EQ(m().RemovedList, c.removedAfter);
-    EXPECT_EQ(lists().ADrives, c.active) << "the mirrors are not changed";
-    EXPECT_EQ(lists().DDrives, L({"K:"}));
+TEST_F(DriveListsTest, TheCheckTakesUnreachableDrivesOutOfTheActiveList) {
+    const QList<std::tuple<bool, QStringList, bool, QStringList, QStringList>> cases = {
+        // MoveDrives, active, result, active after, deactivated after
+        {false, L({"C:", R"(\\S1\D)", "d:\\"}), true, L({"C:", R"(\\S1\D)", "d:\\"}), L({"K:"})},
+        {true, L({"G:", "C:", R"(\\S9\C)", ""}), true, L({"C:"}), L({"K:", "", R"(\\S9\C)", "G:"})},
+        {true, L({"G:", R"(\\S1\X)"}), true, {}, L({"K:", R"(\\S1\X)", "G:"})},
+        {false, L({"C:", "G:", "D:"}), false, L({"C:", "D:"}), L({"K:"})},
+        {false, L({"Harbex"}), false, {}, L({"K:"})},  // not looked for in the working folder
+    };
+    for (const auto& [move, active, result, activeAfter, removedAfter] : cases) {
+        SCOPED_TRACE(active.join(u',').toStdString());
+        z->settings.MoveDrives = move;
+        m().Drivelist = active;
+        m().RemovedList = L({"K:"});
+        lists().refillMirrors();
+        EXPECT_EQ(lists().CheckDriveConnections(), result);
+        EXPECT_EQ(m().Drivelist, activeAfter);
+        EXPECT_EQ(m().RemovedList, removedAfter);
+        EXPECT_EQ(lists().ADrives, active) << "the mirrors are not changed";
+        EXPECT_EQ(lists().DDrives, L({"K:"}));
+    }
     EXPECT_TRUE(world.prompter().texts().isEmpty());
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ConnectionCheck,
-    ::testing::Values(CheckCase{"AllReachable", false, L({"C:", R"(\\S1\D)", "d:\\"}), true,
-                                L({"C:", R"(\\S1\D)", "d:\\"}), L({"K:"})},
-                      CheckCase{"MovedFromLastToFirst", true, L({"G:", "C:", R"(\\S9\C)", ""}),
-                                true, L({"C:"}), L({"K:", "", R"(\\S9\C)", "G:"})},
-                      CheckCase{"EveryDriveMoved",
-                                true,
-                                L({"G:", R"(\\S1\X)"}),
-                                true,
-                                {},
-                                L({"K:", R"(\\S1\X)", "G:"})},
-                      CheckCase{"DeletedWithoutMove", false, L({"C:", "G:", "D:"}), false,
-                                L({"C:", "D:"}), L({"K:"})},
-                      CheckCase{
-                          "ARelativeEntryIsNoDrive", false, L({"Harbex"}), false, {}, L({"K:"})}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DriveListsTest, ADriveWhoseFolderVanishedAfterDiscoveryIsUnreachable) {
     z->settings.LocalMode = true;
     z->settings.LastDrive = 1;
     z->settings.MoveDrives = false;
     z->discovery().FindDrives();
-    z->NetDrives.select(1);
-    lists().AvalibleDrivesClick();
-    z->NetDrives.select(0);
-    lists().AvalibleDrivesClick();
+    for (int i : {1, 0}) {
+        z->NetDrives.select(i);
+        lists().AvalibleDrivesClick();
+    }
     ASSERT_EQ(m().Drivelist, L({"D:", "C:"}));
     QDir(world.host(QStringLiteral("D:\\"))).removeRecursively();
     EXPECT_FALSE(lists().CheckDriveConnections());
@@ -184,15 +147,7 @@ TEST_F(DriveListsTest, ARunAtStartUpWaitsForItsDrives) {
         QStringLiteral("Automatic Backup Aborted - Please check Network Drives")));
     EXPECT_FALSE(started.Timer.isActive());
     EXPECT_EQ(started.model.Drivelist, L({"C:"}));
-    EXPECT_EQ(started.driveLists().ADrives, L({"C:", "G:"})) << "the mirror shows the set as read";
-}
-
-TEST_F(DriveListsTest, TheDestinationChoiceOffersTheActiveDrives) {
-    m().Drivelist = L({R"(\\S1\D)", "C:"});
-    lists().AvalibleDrives.setItems(L({"OLD"}));
-    lists().FillDestinationDrives();
-    EXPECT_EQ(lists().AvalibleDrives.items, L({R"(\\S1\D)", "C:"}));
-    EXPECT_EQ(lists().AvalibleDrives.text, QStringLiteral("\\\\S1\\D"));
+    EXPECT_EQ(started.driveLists().ADrives, L({"C:", "G:"})) << "the mirror shows the set read";
 }
 
 // The map-network-drive dialog: what the user does in it, and what the program then says.
@@ -201,12 +156,12 @@ struct MapCase {
     bool showErrors;
     std::function<void(TMapDriveDialog&, TestWorld&)> user;
     QStringList messages;
-    QString letterG;  // the host folder G: then stands for, relative to the world's root
+    QStringList localDrives;  // found by local discovery afterwards, C: to G:
 };
 
 class MapNetworkDrive : public DriveListsTest, public ::testing::WithParamInterface<MapCase> {};
 
-TEST_P(MapNetworkDrive, StoresTheChoiceOrReportsWhyNot) {
+TEST_P(MapNetworkDrive, StoresTheChoiceOrSaysWhyNot) {
     const MapCase& c = GetParam();
     z->settings.Showneterrors = c.showErrors;
     m().Drivelist = L({"C:"});
@@ -218,18 +173,18 @@ TEST_P(MapNetworkDrive, StoresTheChoiceOrReportsWhyNot) {
     });
     z->commands.action(QStringLiteral("Network"))->trigger();
     EXPECT_EQ(world.prompter().messages(), c.messages);
-    const QString g = world.platform().paths->driveFolder(u'G');
-    EXPECT_EQ(g, c.letterG.isEmpty() ? QString() : world.root() + c.letterG);
-    EXPECT_EQ(
-        world.registry()
-            .readText(RegistryRoot::CurrentUser, HostPaths::DriveMapKey(), QStringLiteral("G"))
-            .value_or(QString()),
-        g);
     EXPECT_EQ(m().Drivelist, L({"C:"})) << "the drive lists are not changed";
+    z->settings.LocalMode = true;
+    z->settings.LastDrive = 4;
+    z->discovery().FindDrives();
+    EXPECT_EQ(*z->NetworkList, c.localDrives);
+    world.platform().reloadDriveMap();
+    z->discovery().FindDrives();
+    EXPECT_EQ(*z->NetworkList, c.localDrives) << "kept in the stored drive map";
 }
 
-void ChooseG(TMapDriveDialog& dialog, const QString& folder) {
-    dialog.Drive->setCurrentIndex(6);
+void Choose(TMapDriveDialog& dialog, int letter, const QString& folder) {
+    dialog.Drive->setCurrentIndex(letter);
     dialog.Folder->setText(folder);
     dialog.accept();
 }
@@ -241,68 +196,33 @@ INSTANTIATE_TEST_SUITE_P(
                 false,
                 [](TMapDriveDialog& d, TestWorld&) { d.reject(); },
                 {},
-                QString()},
-        MapCase{"CancelledWithErrorsShown", true,
-                [](TMapDriveDialog& d, TestWorld&) { d.reject(); }, L({"Operation cancled"}),
-                QString()},
+                L({"C:", "D:"})},
+        MapCase{"CancelledAndShown", true, [](TMapDriveDialog& d, TestWorld&) { d.reject(); },
+                L({"Operation cancled"}), L({"C:", "D:"})},
         MapCase{"MissingFolder", true,
-                [](TMapDriveDialog& d, TestWorld& w) { ChooseG(d, w.root() + "/nothing"); },
-                L({"Network connection error 3"}), QString()},
-        MapCase{"MissingFolderQuietly",
-                false,
-                [](TMapDriveDialog& d, TestWorld& w) { ChooseG(d, w.root() + "/nothing"); },
-                {},
-                QString()},
-        MapCase{"Mapped",
+                [](TMapDriveDialog& d, TestWorld& w) { Choose(d, 6, w.root() + "/nothing"); },
+                L({"Network connection error 3"}), L({"C:", "D:"})},
+        MapCase{"Browsed",
                 true,
                 [](TMapDriveDialog& d, TestWorld& w) {
                     QDir().mkpath(w.root() + QStringLiteral("/G"));
-                    ChooseG(d, w.root() + QStringLiteral("/G/"));
+                    w.dialogs().answerNext(w.root() + QStringLiteral("/G/"));
+                    d.Drive->setCurrentIndex(6);
+                    d.BrowseFolder->click();
+                    d.accept();
                 },
                 {},
-                QStringLiteral("/G")}),
+                L({"C:", "D:", "G:"})},
+        MapCase{"Disconnected",
+                true,
+                [](TMapDriveDialog& d, TestWorld&) {
+                    d.Drive->setCurrentIndex(3);
+                    EXPECT_FALSE(d.Folder->text().isEmpty()) << "shows what D: stands for";
+                    Choose(d, 3, QString());
+                },
+                {},
+                L({"C:"})}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(DriveListsTest, AMappedLetterIsFoundByTheNextLocalDiscoveryAndCanBeDisconnected) {
-    QDir().mkpath(world.root() + QStringLiteral("/G"));
-    world.dialogs().onNextForm([this](QDialog& form) {
-        auto& dialog = dynamic_cast<TMapDriveDialog&>(form);
-        world.dialogs().answerNext(world.root() + QStringLiteral("/G"));
-        dialog.Drive->setCurrentIndex(6);
-        dialog.BrowseFolder->click();
-        dialog.accept();
-    });
-    lists().mapnet();
-    z->settings.LocalMode = true;
-    z->settings.LastDrive = 4;
-    z->discovery().FindDrives();
-    EXPECT_EQ(*z->NetworkList, L({"C:", "D:", "G:"}));
-
-    world.dialogs().onNextForm([](QDialog& form) {
-        auto& dialog = dynamic_cast<TMapDriveDialog&>(form);
-        dialog.Drive->setCurrentIndex(3);
-        EXPECT_EQ(dialog.Folder->text(), QDir::cleanPath(dialog.Folder->text()));
-        EXPECT_FALSE(dialog.Folder->text().isEmpty()) << "shows the folder D: stands for";
-        dialog.Folder->clear();
-        dialog.accept();
-    });
-    lists().mapnet();
-    EXPECT_FALSE(world.platform().paths->isMapped(u'D'));
-    z->discovery().FindDrives();
-    EXPECT_EQ(*z->NetworkList, L({"C:", "G:"}));
-}
-
-TEST_F(DriveListsTest, ReadingASetShowsItsDrivesInTheMirrors) {
-    BackupSetModel set;
-    set.Drivelist = L({"C:", R"(\\S1\D)"});
-    set.RemovedList = L({"G:"});
-    world.writeFile(setPath(QStringLiteral("drives.bus")), ComposeSetText(set, 1).toUtf8());
-    lists().ADrives = L({"OLD"});
-    z->panels.set(1, setPath(QStringLiteral("drives.bus")));
-    z->sets().LoadbackupsetClick(LoadSender::StatusPanel);
-    EXPECT_EQ(lists().ADrives, set.Drivelist);
-    EXPECT_EQ(lists().DDrives, set.RemovedList);
-}
 
 }  // namespace
 }  // namespace harbex::test
