@@ -1,53 +1,41 @@
 #include <gtest/gtest.h>
 
 #include <unistd.h>
-#include <QDir>
 #include <QFile>
 
-#include "drives/dailyfolders.h"
+#include "drives/drivetest.h"
 #include "log/runlogbook.h"
-#include "support/controllerfixture.h"
 
 namespace harbex::test {
 namespace {
 
-QStringList L(std::initializer_list<const char*> items) {
-    QStringList list;
-    for (const char* item : items) list << QString::fromLatin1(item);
-    return list;
-}
-
-class DailyFoldersTest : public ControllerTest {
+class DailyFoldersTest : public DriveTest {
   protected:
-    DailyFoldersTest() { controller(); }
     DailyFolders& dailies() { return z->dailyFolders(); }
     // The drives, and the days by number (Sunday = 1).
     void setUp(const QStringList& drives, std::initializer_list<int> days) {
-        z->model.Drivelist = drives;
-        z->model.Days.fill(false);
-        for (int day : days) z->model.Days[day - 1] = true;
+        m().Drivelist = drives;
+        m().Days.fill(false);
+        for (int day : days) m().Days[day - 1] = true;
     }
 };
 
 TEST_F(DailyFoldersTest, CreatesTheCheckedDaysOnEveryDriveFromTheLastDriveToTheFirst) {
     z->settings.AbortBox = true;
-    setUp(L({"C:", R"(\\S1\C)"}), {6, 2});
+    setUp(SL({"C:", R"(\\S1\C)"}), {6, 2});
     z->Timer.start();
     world.prompter().answerNext(Button::Abort);
     dailies().SetUpDirsClick();
     const QStringList made =
-        L({R"(\\S1\C\Monday)", R"(\\S1\C\Friday)", R"(C:\Monday)", R"(C:\Friday)"});
+        SL({R"(\\S1\C\Monday)", R"(\\S1\C\Friday)", R"(C:\Monday)", R"(C:\Friday)"});
     EXPECT_EQ(dailies().Dailys, made);
     EXPECT_TRUE(dailies().FailList.isEmpty());
     for (const QString& folder : made) EXPECT_TRUE(world.exists(folder)) << folder.toStdString();
-    ASSERT_EQ(world.prompter().records().size(), 1) << "asked although every folder was made";
-    const PromptRecord& asked = world.prompter().records().first();
-    EXPECT_EQ(asked.text, QStringLiteral("One or more specified daily directorys could not be "
-                                         "found\ror Created Select OK to attempt to re-create "
-                                         "them"));
-    EXPECT_EQ(asked.icon, IconKind::Error);
-    EXPECT_EQ(asked.buttons, (Buttons{Button::Ok, Button::Abort, Button::Help}));
-    EXPECT_EQ(asked.helpContext, 43);
+    // Asked although every folder was made.
+    expectBox(
+        "One or more specified daily directorys could not be found\ror Created Select OK "
+        "to attempt to re-create them",
+        IconKind::Error, {Button::Ok, Button::Abort, Button::Help}, 43);
     EXPECT_FALSE(z->Timer.isActive()) << "the countdown is cancelled";
     EXPECT_EQ(z->panels[4], QStringLiteral(" AUTOMATIC BACKUP ABORTED"));
     EXPECT_FALSE(z->view.OptionsVisible) << "Abort changes nothing more";
@@ -56,7 +44,7 @@ TEST_F(DailyFoldersTest, CreatesTheCheckedDaysOnEveryDriveFromTheLastDriveToTheF
     EXPECT_EQ(world.prompter().records().size(), 1) << "nothing missing the second time";
     EXPECT_EQ(dailies().Dailys, made);
 
-    setUp(L({"D:"}), {1});
+    setUp(SL{"D:"}, {1});
     world.prompter().answerNext(Button::Ok);
     dailies().SetUpDirsClick();
     EXPECT_EQ(z->view.OptionsTab, QStringLiteral("Daily Folders")) << "OK shows the lists";
@@ -71,7 +59,7 @@ TEST_F(DailyFoldersTest, FoldersThatCannotBeMadeAreListedWithTheSystemsReason) {
     world.platform().paths->setDrive(u'R', readOnly);
     world.writeFile(QStringLiteral("D:\\Monday"), "a file in the way");
     world.makeFolder(QStringLiteral("D:\\Tuesday"));
-    setUp(L({"G:", R"(\\S9\C)", "R:", "D:"}), {2, 3});
+    setUp(SL({"G:", R"(\\S9\C)", "R:", "D:"}), {2, 3});
     dailies().SetUpDirsClick();
     const QString denied = superUser ? "Operation not permitted" : "Permission denied";
     const QStringList failures = {
@@ -84,7 +72,7 @@ TEST_F(DailyFoldersTest, FoldersThatCannotBeMadeAreListedWithTheSystemsReason) {
         "G:\\Tuesday - The drive is not mapped to a folder",
     };
     EXPECT_EQ(dailies().FailList, failures);
-    EXPECT_EQ(dailies().Dailys, L({R"(D:\Tuesday)"}));
+    EXPECT_EQ(dailies().Dailys, SL{R"(D:\Tuesday)"});
     QStringList logged;
     for (const QString& failure : failures) logged << "Unable to create daily folder " + failure;
     EXPECT_EQ(z->log().RunLog, logged);
@@ -94,9 +82,9 @@ TEST_F(DailyFoldersTest, FoldersThatCannotBeMadeAreListedWithTheSystemsReason) {
 
 TEST_F(DailyFoldersTest, NoDayOrNoDriveGivesEmptyLists) {
     z->settings.AbortBox = true;
-    dailies().FailList = L({"old"});
-    dailies().Dailys = L({"old"});
-    setUp(L({"C:", "G:"}), {});
+    dailies().FailList = SL{"old"};
+    dailies().Dailys = SL{"old"};
+    setUp(SL({"C:", "G:"}), {});
     dailies().SetUpDirsClick();
     EXPECT_TRUE(dailies().Dailys.isEmpty() && dailies().FailList.isEmpty());
     setUp({}, {1, 2, 3, 4, 5, 6, 7});
@@ -106,14 +94,14 @@ TEST_F(DailyFoldersTest, NoDayOrNoDriveGivesEmptyLists) {
 }
 
 TEST_F(DailyFoldersTest, ManageDailysAndTheToolbarRunTheCheck) {
-    setUp(L({"D:"}), {4});
+    setUp(SL{"D:"}, {4});
     z->Timer.start();
     dailies().MangedrivesbtnClick();
     EXPECT_FALSE(z->commands.isEnabled(QStringLiteral("OptionsBtn")));
     EXPECT_EQ(z->view.OptionsTab, QStringLiteral("Daily Folders"));
     EXPECT_FALSE(z->Timer.isActive());
-    EXPECT_EQ(dailies().Dailys, L({R"(D:\Wednesday)"}));
-    setUp(L({"D:"}), {7});
+    EXPECT_EQ(dailies().Dailys, SL{R"(D:\Wednesday)"});
+    setUp(SL{"D:"}, {7});
     z->commands.action(QStringLiteral("CreateDailys"))->trigger();
     EXPECT_TRUE(world.exists(QStringLiteral("D:\\Saturday")));
 }
