@@ -36,25 +36,25 @@ void DriveLists::ClearButClick() {
     DrivelistIndex = -1;
 }
 
-void DriveLists::RestoreBtnClick() {
-    BackupSetModel& m = z_.model;
-    for (qsizetype i = m.RemovedList.size() - 1; i >= 0; --i) {
-        if (m.Drivelist.contains(m.RemovedList[i])) continue;
-        m.Drivelist << m.RemovedList[i];
-        ADrives << m.RemovedList[i];
+// Appends every entry of from, from the last to the first, to a list and its mirror, unless the
+// list has it already; so the moved drives arrive in reverse order.
+void DriveLists::moveAll(const QStringList& from, QStringList& to, QStringList& toMirror) {
+    for (qsizetype i = from.size() - 1; i >= 0; --i) {
+        if (to.contains(from[i])) continue;
+        to << from[i];
+        toMirror << from[i];
     }
+}
+
+void DriveLists::RestoreBtnClick() {
+    moveAll(z_.model.RemovedList, z_.model.Drivelist, ADrives);
     DDrives.clear();
-    m.RemovedList.clear();
+    z_.model.RemovedList.clear();
 }
 
 void DriveLists::DeactivateBtnClick() {
-    BackupSetModel& m = z_.model;
-    for (qsizetype i = m.Drivelist.size() - 1; i >= 0; --i) {
-        if (m.RemovedList.contains(m.Drivelist[i])) continue;
-        m.RemovedList << m.Drivelist[i];
-        DDrives << m.Drivelist[i];
-    }
-    m.Drivelist.clear();
+    moveAll(z_.model.Drivelist, z_.model.RemovedList, DDrives);
+    z_.model.Drivelist.clear();
     ADrives.clear();
     DrivelistIndex = -1;
 }

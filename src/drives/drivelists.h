@@ -50,6 +50,7 @@ class DriveLists {
     ComboBoxState AvalibleDrives;  // the destination page's drive choice
 
   private:
+    static void moveAll(const QStringList& from, QStringList& to, QStringList& toMirror);
     bool monitoredApplicationRuns();
     THarbexZoDi& z_;
 };

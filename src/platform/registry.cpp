@@ -63,26 +63,28 @@ std::optional<Registry::Location> Registry::locate(RegistryRoot root, const QStr
     return location;
 }
 
-std::optional<QString> Registry::readText(RegistryRoot root, const QString& key,
-                                          const QString& name) const {
+std::optional<QVariant> Registry::storedValue(RegistryRoot root, const QString& key,
+                                              const QString& name) const {
     const auto location = locate(root, key);
     if (!location || !QFileInfo::exists(location->file)) return std::nullopt;
     QSettings settings(location->file, QSettings::IniFormat);
     if (!EnterGroups(settings, location->groups, false)) return std::nullopt;
     const QString spelling = ExistingSpelling(settings.childKeys(), name);
     if (spelling.isEmpty()) return std::nullopt;
-    return ValueAsText(settings.value(spelling));
+    return settings.value(spelling);
+}
+
+std::optional<QString> Registry::readText(RegistryRoot root, const QString& key,
+                                          const QString& name) const {
+    const auto value = storedValue(root, key, name);
+    if (!value) return std::nullopt;
+    return ValueAsText(*value);
 }
 
 bool Registry::isTextOrAbsent(RegistryRoot root, const QString& key, const QString& name) const {
-    const auto location = locate(root, key);
-    if (!location || !QFileInfo::exists(location->file)) return true;
-    QSettings settings(location->file, QSettings::IniFormat);
-    if (!EnterGroups(settings, location->groups, false)) return true;
-    const QString spelling = ExistingSpelling(settings.childKeys(), name);
-    if (spelling.isEmpty()) return true;
-    const int type = settings.value(spelling).typeId();
-    return type == QMetaType::QString || type == QMetaType::QStringList;
+    const auto value = storedValue(root, key, name);
+    return !value || value->typeId() == QMetaType::QString ||
+           value->typeId() == QMetaType::QStringList;
 }
 
 bool Registry::writeText(RegistryRoot root, const QString& key, const QString& name,

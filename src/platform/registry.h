@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <optional>
 
 namespace harbex {
@@ -37,6 +38,8 @@ class Registry {
         QStringList groups;  // key levels below the file
     };
     std::optional<Location> locate(RegistryRoot root, const QString& key) const;
+    std::optional<QVariant> storedValue(RegistryRoot root, const QString& key,
+                                        const QString& name) const;
 
     QString currentUserRoot_;
     QString localMachineRoot_;
