@@ -85,14 +85,17 @@ bool DriveLists::CheckDriveConnections() {
     if (z_.settings.MonitorDRUN && monitoredApplicationRuns()) return false;
     BackupSetModel& m = z_.model;
     bool result = true;
-    for (qsizetype i = m.Drivelist.size() - 1; i >= 0; --i) {
-        if (Files().probeFolder(m.Drivelist[i]).reachable) continue;
+    // Timers may run while a drive is probed and change the list; walk a copy.
+    const QStringList active = m.Drivelist;
+    for (qsizetype i = active.size() - 1; i >= 0; --i) {
+        if (Files().probeFolder(active[i]).reachable) continue;
         result = false;
         if (z_.settings.MoveDrives) {
-            m.RemovedList << m.Drivelist[i];
+            m.RemovedList << active[i];
             result = true;
         }
-        m.Drivelist.removeAt(i);
+        const qsizetype at = m.Drivelist.lastIndexOf(active[i], i);
+        if (at >= 0) m.Drivelist.removeAt(at);
     }
     return result;
 }
