@@ -105,9 +105,10 @@ void RunLogBook::AddClosingLines() {
     add(QStringLiteral("Status ") + z_.panels.text(4));
 }
 
-void RunLogBook::SaveClosingLog() {
+void RunLogBook::SaveClosingLog(bool manualOperation) {
+    if (!manualOperation && RunLog.isEmpty()) return;
     try {
-        AddClosingLines();
+        if (manualOperation) AddClosingLines();
         const QString& name = z_.settings.LogFileName;
         if (!Files().folderExists(LogFolder(name))) {
             Prompts().message(QStringLiteral("Unable to Save Log file to") + name);

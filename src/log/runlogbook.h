@@ -33,9 +33,10 @@ class RunLogBook {
 
     // The lines added when the program closes in manual operation, in order.
     void AddClosingLines();
-    // Closing in manual operation: the closing lines, then a checked save. Any failure is shown
-    // as "Error creating log file" and closing goes on.
-    void SaveClosingLog();
+    // Closing: in manual operation the closing lines, then a checked save. Otherwise the lines
+    // not yet written, if any, without closing lines. Any failure is shown as "Error creating
+    // log file" and closing goes on.
+    void SaveClosingLog(bool manualOperation = true);
 
     // Commands
     void ViewLogFile1Click();

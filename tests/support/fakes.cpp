@@ -92,6 +92,7 @@ void ScriptedDialogs::execForm(QDialog& form) {
     formsShown << QString::fromLatin1(form.metaObject()->className());
     if (formActions_.empty()) {
         ADD_FAILURE() << "unexpected window: " << form.metaObject()->className();
+        form.reject();  // as the user's Escape, so that a window shown again ends too
         return;
     }
     auto action = std::move(formActions_.front());

@@ -6,6 +6,7 @@
 
 #include "platform/platform.h"
 #include "support/fakes.h"
+#include "support/printers.h"
 
 namespace harbex::test {
 
