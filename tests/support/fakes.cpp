@@ -11,6 +11,7 @@ void FakeWaits::waitMilliseconds(quint64 ms) {
     clock_.advanceMs(static_cast<qint64>(ms));
     totalWaitedMs += ms;
     ++waitCount;
+    if (onWait) onWait();
     processPendingMessages();
 }
 
