@@ -20,7 +20,8 @@ class RunLogBook {
 
     // Names today's log file by the logging option.
     void SetLogFileName();
-    // A second start on the same day continues the same log.
+    // A second start on the same day continues the same log. A log of today that cannot be read
+    // is renamed aside (the time in its name) and a log line says so.
     void ContinueTodaysLog();
 
     // Writes the file: the lines an earlier save of today already put there and then moved out
