@@ -170,7 +170,7 @@ void RunLogBook::ViewLogFile1Click() {
             {QString(),
              QStringLiteral("Execuatable Files [*.exe]|*.exe|Command Files [*.com]|*.com|DOS "
                             "Batch File [*.bat]|*.bat|Any File|*.*"),
-             QStringLiteral("exe"), QStringLiteral("C:\\Windows"), QString()});
+             QStringLiteral("exe"), CurrentPlatform().defaults.viewerFolder, QString()});
         if (chosen) s.LogViewer = *chosen;
         return;
     }

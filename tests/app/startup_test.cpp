@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 
 #include "log/runlogbook.h"
@@ -118,6 +119,12 @@ TEST_F(StartUpTest, UntickingTheSplashTurnsItOffForLaterStarts) {
         EXPECT_TRUE(splash.CancelBtn->isHidden());
         EXPECT_EQ(splash.WizardBtn->text(), QStringLiteral("Continue"));
         EXPECT_EQ(splash.WizardBtn->x(), 224);
+        for (QWidget* part : {static_cast<QWidget*>(splash.HideSplash),
+                              static_cast<QWidget*>(splash.HideSplashCaption)}) {
+            EXPECT_FALSE(part->geometry().intersects(splash.WizardBtn->geometry()))
+                << "the button covers nothing";
+            EXPECT_TRUE(splash.rect().contains(part->geometry()));
+        }
         splash.HideSplash->setChecked(false);
         splash.WizardBtn->click();
     });

@@ -111,6 +111,20 @@ TEST_F(RealPlatformTest, ADataOrTemporaryFolderOnNoDriveStopsStartUpWithHowToMap
     }
 }
 
+TEST_F(RealPlatformTest, TheLogViewerIsAViewerThisMachineHas) {
+    const QString bin = root() + QStringLiteral("/C/bin");
+    QDir().mkpath(bin);
+    QFile editor(bin + QStringLiteral("/gnome-text-editor"));
+    ASSERT_TRUE(editor.open(QIODevice::WriteOnly));
+    editor.write("#!/bin/sh\n");
+    editor.close();
+    editor.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    ScopedEnv path("PATH", bin);
+    ScopedEnv harbexHome("HARBEX_HOME", root() + QStringLiteral("/C/data"));
+    const auto platform = Platform::CreateReal();
+    EXPECT_EQ(platform->defaults.logViewer, QStringLiteral("C:\\bin\\gnome-text-editor"));
+}
+
 class PlatformPathsTest : public WorldTest {};
 
 TEST_F(PlatformPathsTest, APathWithoutADriveHasNoHostPathAndTrailingBlanksAreKept) {
