@@ -38,12 +38,22 @@ fail() {
 }
 pass() { echo "ok: $*"; }
 
-# A display of our own.
-Xvfb -displayfd 5 -screen 0 1280x800x24 -nolisten tcp 5>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "the virtual display did not start"
-export DISPLAY=":$(cat "$work/display")"
+# A display of our own: a free number, taken only once our server holds its lock (other users of
+# this machine may start servers at the same moment).
+for _ in $(seq 20); do
+    number=$((100 + RANDOM % 800))
+    [ -e "/tmp/.X$number-lock" ] && continue
+    Xvfb ":$number" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    for _ in $(seq 50); do [ -S "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
+    if kill -0 "$xvfb" 2>/dev/null && [ "$(tr -d ' \n' <"/tmp/.X$number-lock" 2>/dev/null)" = "$xvfb" ]; then
+        export DISPLAY=":$number"
+        break
+    fi
+    kill "$xvfb" 2>/dev/null
+    xvfb=""
+done
+[ -n "$xvfb" ] || fail "no virtual display could be started"
 for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 xdotool getdisplaygeometry >/dev/null 2>&1 || fail "the virtual display does not answer"
 

@@ -4,18 +4,13 @@
 #include "log/runlogbook.h"
 #include "sets/setfile.h"
 #include "support/controllerfixture.h"
+#include "support/programtexts.h"
 #include "util/datetimetext.h"
 
 namespace harbex::test {
 namespace {
 
 const QString kLog = QStringLiteral("C:\\Harbex\\Monday_Harbex.log");
-const QString kRecursionWarning = QStringLiteral(
-    "******************  IMPORTANT WARNING ************************\r\nYou have selected the "
-    "option to recurse sub folders at source level and \r\nthen to compress the files.\r\nWhen "
-    "creating copmpressed archives, the recommended option is to \r\nallow the compression "
-    "engine to handle files in sub folders.\r\nPlease select OK to reset the options to "
-    "compressed level recurse ");
 
 QStringList LinesOf(const QByteArray& bytes) {
     return SplitTextLines(QString::fromUtf8(bytes));

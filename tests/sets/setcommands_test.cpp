@@ -11,6 +11,7 @@
 #include "schedule/sequencelist.h"
 #include "sets/setfile.h"
 #include "support/controllerfixture.h"
+#include "support/programtexts.h"
 #include "ui/newsetform.h"
 
 namespace harbex::test {
@@ -18,12 +19,6 @@ namespace {
 
 const QString kBuilt = QStringLiteral("A Default Backup set has been built");
 const QString kSaved = QStringLiteral("BACKUPSET UPDATED AND SAVED");
-const QString kRecursionWarning = QStringLiteral(
-    "******************  IMPORTANT WARNING ************************\r\nYou have selected the "
-    "option to recurse sub folders at source level and \r\nthen to compress the files.\r\nWhen "
-    "creating copmpressed archives, the recommended option is to \r\nallow the compression "
-    "engine to handle files in sub folders.\r\nPlease select OK to reset the options to "
-    "compressed level recurse ");
 const QString kSequencingQuestion = QStringLiteral(
     "No BUS files are active cannot run sequencer\rClick Ok to open Seqeuence editor, Abort to "
     "Disable sequencing");
