@@ -50,6 +50,7 @@ THarbexZoDi::THarbexZoDi(QWidget* parent)
     ShedTimer.setInterval(60000);
     MidnightTimer.setInterval(1000);
     ShutDown.setInterval(5000);
+    connect(&ShutDown, &QTimer::timeout, this, &THarbexZoDi::ShutDownTimer);
     buildCommands();
     buildMenus();
     buildToolBar();
@@ -70,6 +71,13 @@ void THarbexZoDi::showEvent(QShowEvent* event) {
         QMetaObject::invokeMethod(this, &THarbexZoDi::FormActivate, Qt::QueuedConnection);
 }
 
+bool THarbexZoDi::event(QEvent* event) {
+    // A hint of a menu item or tool button shows as its tooltip; shown in the status bar it would
+    // hide the eight panels while the pointer rests there.
+    if (event->type() == QEvent::StatusTip) return true;
+    return QMainWindow::event(event);
+}
+
 void THarbexZoDi::buildCommands() {
     SetCommands& s = *sets_;
     RunLogBook& l = *log_;
@@ -88,7 +96,7 @@ void THarbexZoDi::buildCommands() {
     add("Savebkset", "Save Backup Set &As", "Save Backup Set", [&s] { s.Savedlg(); });
     add("CreateBackupSet", "&Create Backup set", "Create a new backup set",
         [&s] { s.CreateBackupSetClick(); });
-    add("ExitNB", "&Quit Harbex", "Quit Harbex", [this] { close(); });
+    add("ExitNB", "&Quit Harbex", "Quit Harbex", [this] { Exit1Click(); });
     // Backup
     add("CollectFiles", "Collect Files", "Collect the files to back up",
         [&c] { c.CollectClick(); });
@@ -268,6 +276,11 @@ void THarbexZoDi::showOptionsPanel(const QString& tab) {
 
 void THarbexZoDi::refreshOptionsPanel() {
     if (optionsWindow_ && optionsWindow_->isVisible()) optionsWindow_->refresh();
+}
+
+void THarbexZoDi::hideOptionsPanel() {
+    view.OptionsVisible = false;
+    if (optionsWindow_) optionsWindow_->hide();
 }
 
 // ---- features that arrive later ----

@@ -46,6 +46,28 @@ class THarbexZoDi : public QMainWindow {
     QString BuildTitleText() const;
     QString programFolder() const;
 
+    // ---- closing ----
+    void Exit1Click();      // Files -> "&Quit Harbex" and the toolbar's Exit button
+    bool FormCloseQuery();  // whether the window may close now
+    void FormClose();       // the closing work, once the close is granted
+    void ShutDownTimer();   // closes the window when ShutDown expires
+
+    // Marks work in progress that a close must not cut off in the middle (a collection, a backup
+    // run, start-up). A close requested meanwhile asks the work to stop at its next safe point
+    // (StopRequested) and closes the window as soon as the last such work has returned.
+    class RunScope {
+      public:
+        explicit RunScope(THarbexZoDi& z);
+        ~RunScope();
+        RunScope(const RunScope&) = delete;
+        RunScope& operator=(const RunScope&) = delete;
+
+      private:
+        THarbexZoDi& z_;
+    };
+    // The program is closing: work in progress stops between two files.
+    bool StopRequested = false;
+
     // ---- the shared state ----
     BackupSetModel model;
     AppSettings settings;
@@ -118,6 +140,7 @@ class THarbexZoDi : public QMainWindow {
     void showOptionsPanel(const QString& tab);
     // Shows the model's current state on the Options panel if it is open.
     void refreshOptionsPanel();
+    void hideOptionsPanel();
     // Where the set's path is.
     QString busFile() const { return panels.text(1); }
     // Saves the set text to a path; reports a failure with the system's message.
@@ -138,6 +161,8 @@ class THarbexZoDi : public QMainWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     void buildCommands();
@@ -158,6 +183,7 @@ class THarbexZoDi : public QMainWindow {
     void ManualSet();
     void StartUpBehaviour();
     void CancelSequencing(const QString& message);
+    void NothingDueToday();
     void ScheduledStart();
     void PromptForMissedBackup();
 
@@ -174,6 +200,9 @@ class THarbexZoDi : public QMainWindow {
     std::unique_ptr<RizIvezur> monitor_;
     std::unique_ptr<TextWindow> optionsWindow_;
     QLabel* centralText_ = nullptr;
+    int runsInProgress_ = 0;
+    bool closeAfterRun_ = false;
+    bool closed_ = false;
 };
 
 }  // namespace harbex

@@ -34,6 +34,8 @@ void THarbexZoDi::FormActivate() {
 }
 
 void THarbexZoDi::StartUpSequence() {
+    // A close requested during start-up's waits takes effect once start-up has finished.
+    const RunScope running(*this);
     Activated = true;
     Idle = true;
     OptionsMayClose = true;
@@ -191,6 +193,10 @@ void THarbexZoDi::CancelSequencing(const QString& message) {
 }
 
 void THarbexZoDi::StartUpBehaviour() {
+    if (settings.SequencingMode && SequenceIndex == -1) {
+        NothingDueToday();
+        return;
+    }
     switch (model.autotype) {
         case 0:
             panels.set(4, QStringLiteral("Manual Mode"));
@@ -226,6 +232,14 @@ void THarbexZoDi::StartUpBehaviour() {
         default:
             break;
     }
+}
+
+// Sequencing found no entry due today: whatever set it looked at last, the day's sequence is over
+// and sequencing stays on for tomorrow. The sequencer's own step shows it and waits for midnight.
+void THarbexZoDi::NothingDueToday() {
+    Idle = false;
+    sequencer().AdvanceSequence();
+    Idle = true;
 }
 
 void THarbexZoDi::ScheduledStart() {

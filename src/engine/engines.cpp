@@ -8,7 +8,8 @@ namespace harbex {
 
 bool Engines::EngineAvailable(Kind kind) const {
     if (kind == Kind::Zipmaster) {
-        const QString folder = z_.programFolder();
+        // The modules are part of the installed program, not of the user's data.
+        const QString folder = CurrentPlatform().executableFolder;
         return Files().fileExists(folder + ZipEngineModuleName()) &&
                Files().fileExists(folder + UnzipEngineModuleName());
     }

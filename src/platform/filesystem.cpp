@@ -10,6 +10,7 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 #include "platform/hostpaths.h"
 #include "platform/wildcard.h"
@@ -63,6 +64,54 @@ bool FileSystem::folderExists(const QString& path) const {
 
 QDateTime FileSystem::lastModified(const QString& path) const {
     return QFileInfo(toHost(path)).lastModified();
+}
+
+bool FileSystem::folderIdentity(const QString& path, FolderIdentity* identity,
+                                QString* error) const {
+    const QString host = toHost(path);
+    struct stat info {};
+    const int result =
+        host.isEmpty() ? (errno = ENOENT, -1) : ::stat(QFile::encodeName(host).constData(), &info);
+    if (result == 0 && S_ISDIR(info.st_mode)) {
+        *identity = {static_cast<quint64>(info.st_dev), static_cast<quint64>(info.st_ino)};
+        return true;
+    }
+    if (error) {
+        if (result == 0)
+            *error = QStringLiteral("it is not a folder");
+        else if (errno == ENOENT || errno == ENOTDIR)
+            *error = QStringLiteral("it no longer exists");
+        else if (errno == ENAMETOOLONG)
+            *error = QStringLiteral("its path is longer than this system allows");
+        else if (errno == EACCES)
+            *error = QStringLiteral("access is denied");
+        else if (errno == ELOOP)
+            *error = QStringLiteral("its links lead round in a circle");
+        else
+            *error = QString::fromLocal8Bit(strerror(errno));
+    }
+    return false;
+}
+
+bool FileSystem::renameFile(const QString& from, const QString& to, QString* error) const {
+    const QString source = toHost(from);
+    const QString target = toHost(to);
+    if (source.isEmpty() || target.isEmpty()) {
+        if (error) *error = source.isEmpty() ? NoSuchFile(from) : NoSuchFile(to);
+        return false;
+    }
+    if (QFileInfo::exists(target)) {
+        if (error)
+            *error =
+                QStringLiteral("Cannot create a file when that file already exists: %1").arg(to);
+        return false;
+    }
+    QFile file(source);
+    if (!file.rename(target)) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    return true;
 }
 
 qint64 FileSystem::fileSize(const QString& path) const {

@@ -27,6 +27,15 @@ struct FolderProbe {
     bool reachable = false;
     QString reason;
 };
+// What makes a folder the same folder whatever path leads to it (links included).
+struct FolderIdentity {
+    quint64 device = 0;
+    quint64 inode = 0;
+    bool operator==(const FolderIdentity&) const = default;
+};
+inline size_t qHash(const FolderIdentity& id, size_t seed = 0) {
+    return ::qHash(id.inode, seed) ^ ::qHash(id.device, seed);
+}
 
 struct TextReadResult {
     bool ok = false;
@@ -46,6 +55,12 @@ class FileSystem {
     bool fileExists(const QString& path) const;
     bool folderExists(const QString& path) const;
     QDateTime lastModified(const QString& path) const;
+    // The identity of the folder a path leads to, links followed. False with the reason in plain
+    // words when it cannot be reached (gone, access denied, path too long for this system).
+    bool folderIdentity(const QString& path, FolderIdentity* identity,
+                        QString* error = nullptr) const;
+    // Renames a file within its folder or to another folder of the same drive.
+    bool renameFile(const QString& from, const QString& to, QString* error = nullptr) const;
     qint64 fileSize(const QString& path) const;
 
     // One level, like a plain make-directory: the parent must exist. On failure *error is the

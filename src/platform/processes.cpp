@@ -1,6 +1,7 @@
 #include "platform/processes.h"
 
 #include <unistd.h>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
@@ -37,6 +38,7 @@ ProcessRun Processes::runAndWait(const QString& hostProgram, const QStringList& 
         return run;
     }
     const qint64 pid = process.processId();
+    const QDeadlineTimer deadline(static_cast<qint64>(timeoutMs));
     bool timedOut = false;
     if (process.state() != QProcess::NotRunning) {
         // Repaints go on while waiting, but no clicks reach the window.
@@ -50,6 +52,12 @@ ProcessRun Processes::runAndWait(const QString& hostProgram, const QStringList& 
         });
         timer.start(static_cast<int>(std::min<quint32>(timeoutMs, 1u << 30)));
         if (process.state() != QProcess::NotRunning) loop.exec(QEventLoop::ExcludeUserInputEvents);
+        // Once the application is quitting the loop returns at once; the program has not been
+        // seen to finish, so wait for it without a loop, up to the same time-out.
+        if (!timedOut && process.state() != QProcess::NotRunning &&
+            !process.waitForFinished(static_cast<int>(
+                std::min<qint64>(std::max<qint64>(deadline.remainingTime(), 0), 1 << 30))))
+            timedOut = true;
     }
     if (timedOut && process.state() != QProcess::NotRunning) {
         ::kill(static_cast<pid_t>(-pid), SIGKILL);

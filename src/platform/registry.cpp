@@ -89,6 +89,11 @@ bool Registry::isTextOrAbsent(RegistryRoot root, const QString& key, const QStri
 
 bool Registry::writeText(RegistryRoot root, const QString& key, const QString& name,
                          const QString& value, QString* error) {
+    return writeTexts(root, key, {{name, value}}, error);
+}
+
+bool Registry::writeTexts(RegistryRoot root, const QString& key,
+                          const QList<std::pair<QString, QString>>& values, QString* error) {
     const auto location = locate(root, key);
     if (!location) {
         if (error) *error = QStringLiteral("Invalid registry key %1").arg(key);
@@ -101,14 +106,22 @@ bool Registry::writeText(RegistryRoot root, const QString& key, const QString& n
     }
     QSettings settings(location->file, QSettings::IniFormat);
     EnterGroups(settings, location->groups, true);
-    QString spelling = ExistingSpelling(settings.childKeys(), name);
-    settings.setValue(spelling.isEmpty() ? name : spelling, value);
+    const QStringList stored = settings.childKeys();
+    for (const auto& [name, value] : values) {
+        const QString spelling = ExistingSpelling(stored, name);
+        settings.setValue(spelling.isEmpty() ? name : spelling, value);
+    }
     settings.sync();
     if (settings.status() != QSettings::NoError) {
         if (error) *error = QStringLiteral("Unable to write %1").arg(location->file);
         return false;
     }
     return true;
+}
+
+QString Registry::fileOf(RegistryRoot root, const QString& key) const {
+    const auto location = locate(root, key);
+    return location ? location->file : QString();
 }
 
 bool Registry::deleteValue(RegistryRoot root, const QString& key, const QString& name) {

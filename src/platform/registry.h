@@ -26,11 +26,17 @@ class Registry {
     // Returns false with the system's message in *error when the value cannot be stored.
     bool writeText(RegistryRoot root, const QString& key, const QString& name, const QString& value,
                    QString* error = nullptr);
+    // Writes several values of one key in one go: the file is read once and replaced once.
+    // Returns false with the system's message when they cannot be stored.
+    bool writeTexts(RegistryRoot root, const QString& key,
+                    const QList<std::pair<QString, QString>>& values, QString* error = nullptr);
     bool deleteValue(RegistryRoot root, const QString& key, const QString& name);
     bool keyExists(RegistryRoot root, const QString& key) const;
     QStringList valueNames(RegistryRoot root, const QString& key) const;
 
     QString rootFolder(RegistryRoot root) const;
+    // The host file that holds a key's values (for messages that tell the user where to edit).
+    QString fileOf(RegistryRoot root, const QString& key) const;
 
   private:
     struct Location {

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
+#include <QThread>
 #include <QTimer>
 
 namespace harbex {
@@ -19,7 +20,13 @@ void Waits::waitMilliseconds(quint64 ms) {
         timer.setTimerType(Qt::PreciseTimer);
         QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
         timer.start(static_cast<int>(std::min<qint64>(deadline.remainingTime(), 1 << 30)));
-        loop.exec();
+        if (loop.exec() < 0) {
+            // The application is quitting and no event loop runs any more: sleep out the rest
+            // instead of spinning through loops that return at once.
+            QThread::msleep(
+                static_cast<unsigned long>(std::max<qint64>(deadline.remainingTime(), 0)));
+            return;
+        }
     }
 }
 

@@ -82,8 +82,8 @@ const QString& SettingsKey();
 // DelayTime follows the read interval as its spin edit would (see setDelayTime).
 AppSettings ReadSettings(const Registry& registry, const QString& programFolder,
                          const PlatformDefaults& platform);
-// Writes every value; returns false with the system's message at the first value that fails
-// (the values written before stay written).
+// Writes every value in one go, so the settings file is replaced once; returns false with the
+// system's message when the values cannot be stored (then none of them is).
 bool WriteSettings(Registry& registry, const AppSettings& settings, QString* error);
 
 }  // namespace harbex

@@ -24,13 +24,13 @@ THarbexZoDi& ControllerTest::start() {
 }
 
 void ControllerTest::installEngine() {
-    world.writeFile(world.programFolder() + ZipEngineModuleName(), "engine");
-    world.writeFile(world.programFolder() + UnzipEngineModuleName(), "engine");
+    world.writeFile(world.executableFolder() + ZipEngineModuleName(), "engine");
+    world.writeFile(world.executableFolder() + UnzipEngineModuleName(), "engine");
 }
 
 void ControllerTest::removeEngine() {
-    QFile::remove(world.host(world.programFolder() + ZipEngineModuleName()));
-    QFile::remove(world.host(world.programFolder() + UnzipEngineModuleName()));
+    QFile::remove(world.host(world.executableFolder() + ZipEngineModuleName()));
+    QFile::remove(world.host(world.executableFolder() + UnzipEngineModuleName()));
 }
 
 void ControllerTest::settingsForLaterStart(const QString& busFile) {

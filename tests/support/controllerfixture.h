@@ -19,7 +19,7 @@ class ControllerTest : public WorldTest {
     // Creates the controller and runs its start-up sequence.
     THarbexZoDi& start();
 
-    // Puts the internal engine's two modules in the program's folder, so that start-up finds a
+    // Puts the internal engine's two modules beside the program file, so that start-up finds a
     // compression engine without asking.
     void installEngine();
     void removeEngine();

@@ -11,6 +11,7 @@ void FakeWaits::waitMilliseconds(quint64 ms) {
     clock_.advanceMs(static_cast<qint64>(ms));
     totalWaitedMs += ms;
     ++waitCount;
+    if (onWait) onWait();
     processPendingMessages();
 }
 
@@ -98,6 +99,7 @@ void ScriptedDialogs::execForm(QDialog& form) {
     formsShown << QString::fromLatin1(form.metaObject()->className());
     if (formActions_.empty()) {
         ADD_FAILURE() << "unexpected window: " << form.metaObject()->className();
+        form.reject();  // as the user's Escape, so that a window shown again ends too
         return;
     }
     auto action = std::move(formActions_.front());

@@ -33,6 +33,9 @@ class FakeWaits : public Waits {
     void waitMilliseconds(quint64 ms) override;
     quint64 totalWaitedMs = 0;
     int waitCount = 0;
+    // Runs at every wait, before pending messages are handled: what happens while the program
+    // pauses (a folder deleted by someone else, a click).
+    std::function<void()> onWait;
 
   private:
     FakeClock& clock_;
