@@ -1,0 +1,114 @@
+#include "app/options/optionspanel.h"
+
+#include <QSignalBlocker>
+
+#include "app/harbexzodi.h"
+#include "app/options/optionstabs.h"
+#include "log/runlogbook.h"
+#include "platform/platform.h"
+#include "schedule/sequencelist.h"
+#include "sets/setreaderwriter.h"
+
+namespace harbex {
+namespace {
+
+enum Page {
+    DailyDirTab,
+    DrivesTab,
+    SourceTab,
+    DestTab,
+    Misc,
+    backuptab,
+    scedule,
+    ziptab,
+    DOSRunner,
+    SummaryTab,
+    ShedListTab,
+    CommonTab,
+    DiagTab,
+};
+
+}  // namespace
+
+const QStringList& OptionsPanel::Captions() {
+    static const QStringList captions = {
+        QStringLiteral("Daily Folders"),  QStringLiteral("Drives"),
+        QStringLiteral("Source Options"), QStringLiteral("Destination Options"),
+        QStringLiteral("Misc"),           QStringLiteral("Backup Set"),
+        QStringLiteral("Schedule"),       QStringLiteral("Zip"),
+        QStringLiteral("RIZ Ivezur"),     QStringLiteral("Summary"),
+        QStringLiteral("Sequence List"),  QStringLiteral("Common FileTypes"),
+        QStringLiteral("Diags"),
+    };
+    return captions;
+}
+
+OptionsPanel::OptionsPanel(THarbexZoDi& z, QWidget* parent)
+    : QTabWidget(parent), z_(z), binder_([&z] { z.refreshOptionsPanel(); }) {
+    setObjectName(QStringLiteral("Optionstabs"));
+    using Builder = QWidget* (*)(THarbexZoDi&, OptionsBinder&);
+    const Builder builders[] = {
+        BuildDailyFoldersTab, BuildDrivesTab,    BuildSourceTab,       BuildDestinationTab,
+        BuildMiscTab,         BuildBackupSetTab, BuildScheduleTab,     BuildZipTab,
+        BuildRizIvezurTab,    BuildSummaryTab,   BuildSequenceListTab, BuildCommonTab,
+        BuildDiagsTab,
+    };
+    for (int i = 0; i < Captions().size(); ++i) addTab(builders[i](z, binder_), Captions()[i]);
+    // The page the user picks is the page the panel shows from now on.
+    connect(this, &QTabWidget::currentChanged, this, [this](int index) {
+        z_.view.OptionsTab = tabText(index);
+        z_.refreshOptionsPanel();
+    });
+}
+
+bool OptionsPanel::ruleShows(int index) const {
+    switch (index) {
+        case DailyDirTab:
+            return z_.view.DailyTabVisible;
+        case ziptab:
+            return z_.view.ZipTabVisible;
+        case DiagTab:
+            return z_.log().DiagTabVisible;
+        default:
+            return true;
+    }
+}
+
+void OptionsPanel::refresh() {
+    const QSignalBlocker blocker(this);
+    binder_.refresh();
+    const int chosen = Captions().indexOf(z_.view.OptionsTab);
+    for (int i = 0; i < count(); ++i)
+        // A page the program sends the user to is shown even when its rule hides its tab.
+        setTabVisible(i, ruleShows(i) || i == chosen);
+    if (chosen >= 0) setCurrentIndex(chosen);
+}
+
+bool OptionsPanel::tabShown(const QString& caption) const {
+    const int index = Captions().indexOf(caption);
+    return index >= 0 && isTabVisible(index);
+}
+
+QString OptionsPanel::currentCaption() const {
+    return tabText(currentIndex());
+}
+
+void OptionsPanel::OptionsClick() {
+    z_.commands.setEnabled(QStringLiteral("OptionsBtn"), false);
+    z_.showOptionsPanel(QStringLiteral("Misc"));
+    z_.Timer.stop();
+    z_.sequence().Autostarttime = Now().timeOfDay();
+    z_.refreshOptionsPanel();
+}
+
+void OptionsPanel::ExitOptionsClick() {
+    z_.OptionsMayClose = true;
+    // Only composed here; the file is written by the save commands.
+    z_.setFile().WriteSetText();
+    if (!z_.OptionsMayClose) return;
+    z_.hideOptionsPanel();
+    z_.commands.setEnabled(QStringLiteral("OptionsBtn"), true);
+    z_.commands.setEnabled(QStringLiteral("SummaryBtn"), true);
+}
+
+}  // namespace harbex
