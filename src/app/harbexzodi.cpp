@@ -141,12 +141,12 @@ void THarbexZoDi::buildCommands() {
     // Options
     add("Summary", "Summary", "Show Backup summary", [&summary] { summary.SummaryClick(); });
     add("SummaryBtn", "Summary", "Show Backup summary", [&summary] { summary.SummaryClick(); });
-    add("Showoptions", "Options", "Show Options", [this] { options_->OptionsClick(); });
+    add("Showoptions", "&Options", "Show Options", [this] { options_->OptionsClick(); });
     add("OptionsBtn", "Options", "Show Options", [this] { options_->OptionsClick(); });
     add("SetDefaults", "Set Defaults", "Set Defaults", [&s] { s.DefsbtnClick(); });
     add("DisplayBUSFile", "Show BUS file", "Show BUS file", nullptr);
     add("EnabLog", "Enable Log File", "Enable Log File", nullptr);
-    add("FindMappedDrives1", "Build Network Drives List", "Build Network Drives List",
+    add("FindMappedDrives1", "Build &Network Drives List", "Build Network Drives List",
         [this] { discovery_->FindMappedDrives1Click(); });
     add("LocalMode", "Local Mode", "Local drives instead of network drives", nullptr);
     commands.action(QStringLiteral("LoadSet"))->setShortcut(QKeySequence::Open);
@@ -295,6 +295,8 @@ void THarbexZoDi::showOptionsPanel(const QString& tab) {
     view.OptionsVisible = true;
     view.OptionsTab = tab;
     refreshOptionsPanel();
+    // The keyboard works on the panel at once (Ctrl+Tab moves between its pages).
+    if (!options_->isAncestorOf(QApplication::focusWidget())) options_->setFocus();
 }
 
 void THarbexZoDi::refreshOptionsPanel() {

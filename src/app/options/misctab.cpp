@@ -42,7 +42,7 @@ QList<QCheckBox*> SettingBoxes(THarbexZoDi& z, OptionsBinder& b) {
                 &AppSettings::RestoreDrives),
         setting("QuitAfterAuto", "&Close Harbex After Automatic Actions",
                 &AppSettings::QuitAfterAuto),
-        setting("AlwaysBuildNet", "Always build Networ&k List", &AppSettings::AlwaysBuildNet),
+        setting("AlwaysBuildNet", "Always build Network List", &AppSettings::AlwaysBuildNet),
         setting("Showneterrors", "Displa&y Network Connection errors", &AppSettings::Showneterrors),
         zipped,
         b.action(
@@ -62,7 +62,7 @@ QList<QCheckBox*> SettingBoxes(THarbexZoDi& z, OptionsBinder& b) {
             QStringLiteral("LocalMode"), QStringLiteral("&Local Mode"),
             [&z] { return z.settings.LocalMode; }, [&z](bool checked) { z.setLocalMode(checked); }),
         setting("NoAB", "&Ignore A and B Drives", &AppSettings::NoAB),
-        setting("LogNetSearch", "Log Network search output", &AppSettings::LogNetSearch),
+        setting("LogNetSearch", "Log Networ&k search output", &AppSettings::LogNetSearch),
     };
 }
 

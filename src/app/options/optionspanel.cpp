@@ -1,6 +1,10 @@
 #include "app/options/optionspanel.h"
 
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QShortcut>
 #include <QSignalBlocker>
+#include <QStackedWidget>
 
 #include "app/harbexzodi.h"
 #include "app/options/optionstabs.h"
@@ -44,8 +48,11 @@ const QStringList& OptionsPanel::Captions() {
 }
 
 OptionsPanel::OptionsPanel(THarbexZoDi& z, QWidget* parent)
-    : QTabWidget(parent), z_(z), binder_([&z] { z.refreshOptionsPanel(); }) {
+    : QWidget(parent), z_(z), binder_([&z] { z.refreshOptionsPanel(); }) {
     setObjectName(QStringLiteral("Optionstabs"));
+    pageList_ = new QListWidget;
+    pageList_->setObjectName(QStringLiteral("OptionsPages"));
+    pages_ = new QStackedWidget;
     using Builder = QWidget* (*)(THarbexZoDi&, OptionsBinder&);
     const Builder builders[] = {
         BuildDailyFoldersTab, BuildDrivesTab,    BuildSourceTab,       BuildDestinationTab,
@@ -53,12 +60,46 @@ OptionsPanel::OptionsPanel(THarbexZoDi& z, QWidget* parent)
         BuildRizIvezurTab,    BuildSummaryTab,   BuildSequenceListTab, BuildCommonTab,
         BuildDiagsTab,
     };
-    for (int i = 0; i < Captions().size(); ++i) addTab(builders[i](z, binder_), Captions()[i]);
+    for (int i = 0; i < Captions().size(); ++i) {
+        pageList_->addItem(Captions()[i]);
+        pages_->addWidget(builders[i](z, binder_));
+    }
+    pageList_->setFixedWidth(pageList_->sizeHintForColumn(0) + 2 * pageList_->frameWidth() + 16);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(pageList_);
+    layout->addWidget(pages_, 1);
+    setFocusProxy(pageList_);
     // The page the user picks is the page the panel shows from now on.
-    connect(this, &QTabWidget::currentChanged, this, [this](int index) {
-        z_.view.OptionsTab = tabText(index);
-        z_.refreshOptionsPanel();
-    });
+    connect(pageList_, &QListWidget::currentRowChanged, this, &OptionsPanel::choose);
+    for (const auto& [keys, direction] :
+         {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+          std::pair{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+          std::pair{QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+          std::pair{QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}}) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, d = direction] { step(d); });
+    }
+}
+
+void OptionsPanel::choose(int index) {
+    if (index < 0) return;
+    z_.view.OptionsTab = Captions()[index];
+    z_.refreshOptionsPanel();
+}
+
+// The next or previous page whose caption is in the list, round the end.
+void OptionsPanel::step(int direction) {
+    const int count = static_cast<int>(Captions().size());
+    int index = pageList_->currentRow();
+    for (int tried = 0; tried < count; ++tried) {
+        index = (index + direction + count) % count;
+        if (!pageList_->isRowHidden(index)) {
+            pageList_->setCurrentRow(index);
+            return;
+        }
+    }
 }
 
 bool OptionsPanel::ruleShows(int index) const {
@@ -75,22 +116,28 @@ bool OptionsPanel::ruleShows(int index) const {
 }
 
 void OptionsPanel::refresh() {
-    const QSignalBlocker blocker(this);
     binder_.refresh();
-    const int chosen = Captions().indexOf(z_.view.OptionsTab);
-    for (int i = 0; i < count(); ++i)
-        // A page the program sends the user to is shown even when its rule hides its tab.
-        setTabVisible(i, ruleShows(i) || i == chosen);
-    if (chosen >= 0) setCurrentIndex(chosen);
+    const QSignalBlocker blocker(pageList_);
+    const int chosen = static_cast<int>(Captions().indexOf(z_.view.OptionsTab));
+    for (int i = 0; i < pageList_->count(); ++i)
+        // A page the program sends the user to is shown even when its rule hides it.
+        pageList_->setRowHidden(i, !ruleShows(i) && i != chosen);
+    if (chosen < 0) return;
+    pageList_->setCurrentRow(chosen);
+    pages_->setCurrentIndex(chosen);
 }
 
 bool OptionsPanel::tabShown(const QString& caption) const {
-    const int index = Captions().indexOf(caption);
-    return index >= 0 && isTabVisible(index);
+    const int index = static_cast<int>(Captions().indexOf(caption));
+    return index >= 0 && !pageList_->isRowHidden(index);
 }
 
 QString OptionsPanel::currentCaption() const {
-    return tabText(currentIndex());
+    return Captions().value(pages_->currentIndex());
+}
+
+QWidget* OptionsPanel::page(const QString& caption) const {
+    return pages_->widget(static_cast<int>(Captions().indexOf(caption)));
 }
 
 void OptionsPanel::OptionsClick() {

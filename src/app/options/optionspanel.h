@@ -1,18 +1,23 @@
 #pragma once
 
 #include <QStringList>
-#include <QTabWidget>
+#include <QWidget>
 
 #include "app/options/optionsbinder.h"
+
+class QListWidget;
+class QStackedWidget;
 
 namespace harbex {
 
 class THarbexZoDi;
 
-// The Options panel (Optionstabs): the tabbed pages laid over the middle of the main window
-// where the user sees and changes the current set and the program's settings. Its widgets show
-// the model, the settings and the window state; it owns no value of its own.
-class OptionsPanel : public QTabWidget {
+// The Options panel (Optionstabs): the pages laid over the middle of the main window where the
+// user sees and changes the current set and the program's settings. Its widgets show the model,
+// the settings and the window state; it owns no value of its own. The pages are chosen in a list
+// down the left side, where all thirteen captions fit whole even on a small screen; Ctrl+Tab and
+// Ctrl+Shift+Tab move to the next and previous page shown, as with tabs.
+class OptionsPanel : public QWidget {
     Q_OBJECT
   public:
     explicit OptionsPanel(THarbexZoDi& z, QWidget* parent = nullptr);
@@ -29,14 +34,20 @@ class OptionsPanel : public QTabWidget {
 
     // The page captions, in the panel's order.
     static const QStringList& Captions();
-    // Whether the page with this caption has its tab shown.
+    // Whether the page with this caption is offered in the page list.
     bool tabShown(const QString& caption) const;
     QString currentCaption() const;
+    // The page with this caption.
+    QWidget* page(const QString& caption) const;
 
   private:
     bool ruleShows(int index) const;
+    void choose(int index);
+    void step(int direction);
     THarbexZoDi& z_;
     OptionsBinder binder_;
+    QListWidget* pageList_ = nullptr;
+    QStackedWidget* pages_ = nullptr;
 };
 
 }  // namespace harbex

@@ -1,0 +1,151 @@
+#!/bin/bash
+# Takes a screenshot of every page of the Options panel of the real program on a virtual display
+# of 1024 x 768, with a fresh home and an example set loaded, so that a person can check that no
+# text is clipped and no controls overlap. With a scale of 2 the display is 2048 x 1536 and the
+# program draws at 200 %, which gives it the same 1024 x 768 of room.
+# Usage: scripts/options-screenshots.sh path/to/harbex folder-for-pictures [scale]
+# Needs Xvfb, xdotool and import (imagemagick). Not a test: it only takes the pictures.
+set -u
+
+program=${1:?usage: $0 path/to/harbex folder-for-pictures [scale]}
+shots=${2:?usage: $0 path/to/harbex folder-for-pictures [scale]}
+scale=${3:-1}
+for tool in Xvfb xdotool import; do
+    command -v "$tool" >/dev/null || { echo "$tool is not installed"; exit 1; }
+done
+width=$((1024 * scale))
+height=$((768 * scale))
+
+work=$(mktemp -d)
+xvfb=""
+app=""
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAILED: $*"; [ -s "$work/out" ] && tail -n 20 "$work/out"; exit 1; }
+
+for _ in $(seq 20); do
+    number=$((100 + RANDOM % 800))
+    [ -e "/tmp/.X$number-lock" ] && continue
+    Xvfb ":$number" -screen 0 "${width}x${height}x24" -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    for _ in $(seq 50); do [ -S "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
+    if kill -0 "$xvfb" 2>/dev/null && [ "$(tr -d ' \n' <"/tmp/.X$number-lock" 2>/dev/null)" = "$xvfb" ]; then
+        export DISPLAY=":$number"
+        break
+    fi
+    kill "$xvfb" 2>/dev/null
+    xvfb=""
+done
+[ -n "$xvfb" ] || fail "no virtual display could be started"
+for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+
+mkdir -p "$work/home" "$work/config/Keelwick" "$work/data/Harbex" "$work/tmp" "$work/runtime" \
+    "$work/src/Data" "$work/copies" "$shots"
+chmod 700 "$work/runtime"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
+export TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime" QT_SCALE_FACTOR="$scale"
+export ASAN_OPTIONS=detect_leaks=0 LC_ALL=C QT_QPA_PLATFORM=xcb
+unset HARBEX_HOME
+
+# Drive C: is the machine's root, so a host folder /a/b is C:\a\b inside Harbex.
+win() { printf 'C:%s' "$(echo "$1" | tr / '\\')"; }
+ini() { win "$1" | sed 's/\\/\\\\/g'; }  # a backslash is written twice in the settings file
+set_file="$work/data/Harbex/Office.bus"
+# The example set of the set file's description, with folders of this machine.
+printf '%s\r\n' "[FILTERS]" "*.xls" "*.doc" "[DIRS]" "$(win "$work/src/Data")" "[PARAMS]" \
+    "-u -r -p" "[SHED]" "1" "5" "1" "18:30:00" "0" "[AUTO]" "0" "[DIS DRIVES]" "H:" "[DAYS]" \
+    "USE23456" "[NAMESET]" "1" "[SPECIFIC]" "1" "$(win "$work/copies")" "[ZIP TYPE]" "00" \
+    "[ZIP CORE]" "Office" "[COMP]" "1" "[NAMES]" "NOFILE" "[NET DIRS]" "F:" "G:" "[LOG]" \
+    "[WIZ]" "2000000000000000000" "[COMM]" "[GEN]" "01" >"$set_file"
+cat >"$work/config/Keelwick/Pelvor.conf" <<EOF
+[General]
+First=0
+Splash=0
+Bus%20File=$(ini "$set_file")
+Zip%20Temp=$(ini "$work/tmp")
+EOF
+
+geometry() {  # prints X Y WIDTH HEIGHT of a window
+    xdotool getwindowgeometry --shell "$1" 2>/dev/null |
+        awk -F= '/^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print x, y, w, h}'
+}
+main_window() {  # the largest visible window is the main window
+    local best="" area=0
+    for w in $(xdotool search --onlyvisible --name '.+' 2>/dev/null); do
+        read -r _ _ ww wh <<<"$(geometry "$w")"
+        [ $((ww * wh)) -gt $area ] && area=$((ww * wh)) && best=$w
+    done
+    echo "$best"
+}
+dialogs() {  # visible windows other than the main window
+    local main
+    main=$(main_window)
+    for w in $(xdotool search --onlyvisible --name '.+' 2>/dev/null); do
+        [ "$w" != "$main" ] && echo "$w"
+    done
+}
+
+"$program" >"$work/out" 2>&1 &
+app=$!
+# Whatever start-up asks is answered with its default button, until the main window has been
+# alone for two seconds.
+quiet=0
+deadline=$((SECONDS + 90))
+while [ $quiet -lt 10 ]; do
+    [ $SECONDS -lt $deadline ] || fail "start-up did not settle"
+    kill -0 "$app" 2>/dev/null || fail "the program ended during start-up"
+    shown=$(dialogs | head -n 1)
+    if [ -n "$shown" ]; then
+        echo "answered: $(xdotool getwindowname "$shown")"
+        xdotool windowfocus "$shown" 2>/dev/null
+        xdotool key Return
+        quiet=0
+        sleep 0.7
+    else
+        [ -n "$(main_window)" ] && quiet=$((quiet + 1))
+        sleep 0.2
+    fi
+done
+main=$(main_window)
+xdotool windowmove "$main" 0 0 windowsize "$main" "$width" "$height"
+sleep 1
+
+shot() { import -window root "$shots/$1.png" && echo "$shots/$1.png"; }
+key() { xdotool windowfocus --sync "$main" 2>/dev/null; xdotool key --delay 120 "$@"; sleep 0.8; }
+
+# Options -> Options opens the panel on its Misc page, with the keyboard on the page list; typing
+# a page's caption there chooses the page.
+key alt+o o
+page() {
+    xdotool type --delay 40 "$1"
+    sleep 0.8
+    shot "$2"
+}
+page Daily daily-folders
+page Drives drives
+page Source source-options
+page Destination destination-options
+page Misc misc
+page Backup backup-set
+page Schedule schedule
+page Zip zip
+page RIZ riz-ivezur
+page Summary summary
+page Sequence sequence-list
+page Common common-filetypes
+# The Diags page appears once a network search is logged: "Log Network search output" on the
+# Misc page (Alt+K), then Options -> Build Network Drives List (Alt+O, N).
+xdotool type --delay 40 Misc
+sleep 0.8
+key alt+k
+key alt+o n
+sleep 3
+shot diags
+key alt+x
+shot after-exit-options
+echo "pictures in $shots"
