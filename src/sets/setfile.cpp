@@ -86,7 +86,9 @@ void LineReader::value(SetSection section, const QString& line) {
         case SetSection::Log:
             break;
         case SetSection::Filters:
-            m_.FilterList << line;
+            // Written from the last filter to the first: read back into the set's own order, so
+            // that saving a loaded set never turns its filters round.
+            m_.FilterList.prepend(line);
             break;
         case SetSection::Dirs:
             m_.DirSource << line;
@@ -155,7 +157,8 @@ void LineReader::specific(const QString& line) {
         m_.UseSpecificFolders = FlagIsSet(line);
         return;
     }
-    m_.DestList << line;
+    // Written from the last folder to the first, like the filters.
+    m_.DestList.prepend(line);
     hooks_.specificFolder(line);
 }
 
