@@ -106,7 +106,7 @@ QWidget* BuildSequenceListTab(THarbexZoDi& z, OptionsBinder& b) {
         const QSignalBlocker blocker(start);
         start->setTime(list.Autostarttime);
     });
-    auto* startCaption = new QLabel(QStringLiteral("Auto &Start Time"));
+    auto* startCaption = new QLabel(QStringLiteral("Auto Start &Time"));
     startCaption->setBuddy(start);
     commands->addWidget(startCaption, 8, 0);
     commands->addWidget(start, 8, 1, Qt::AlignLeft);

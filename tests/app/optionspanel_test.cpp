@@ -1,0 +1,260 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include "app/options/optionspanel.h"
+#include "drives/dailyfolders.h"
+#include "sets/setcommands.h"
+#include "sets/setreaderwriter.h"
+#include "sets/setsummary.h"
+#include "support/controllerfixture.h"
+#include "ui/newsetform.h"
+
+namespace harbex::test {
+namespace {
+
+// The example set file: filters *.doc then *.xls, one source folder, daily folders Monday to
+// Friday, one specific folder, one compressed archive named "Office", two active drives.
+const QStringList kExample = {"[FILTERS]",
+                              "*.xls",
+                              "*.doc",
+                              "[DIRS]",
+                              "C:\\Data",
+                              "[PARAMS]",
+                              "-u -r -p",
+                              "[SHED]",
+                              "1",
+                              "5",
+                              "1",
+                              "18:30:00",
+                              "0",
+                              "[AUTO]",
+                              "1",
+                              "[DIS DRIVES]",
+                              "[DAYS]",
+                              "USE23456",
+                              "[NAMESET]",
+                              "1",
+                              "[SPECIFIC]",
+                              "1",
+                              "E:\\Copies",
+                              "[ZIP TYPE]",
+                              "00",
+                              "[ZIP CORE]",
+                              "Office",
+                              "[COMP]",
+                              "1",
+                              "[NAMES]",
+                              "NOFILE",
+                              "[NET DIRS]",
+                              "F:",
+                              "G:",
+                              "[LOG]",
+                              "[WIZ]",
+                              "2000000000000000000",
+                              "[COMM]",
+                              "[GEN]",
+                              "01"};
+
+const QString kSequencingQuestion = QStringLiteral(
+    "No BUS files are active cannot run sequencer\rClick Ok to open Seqeuence editor, Abort to "
+    "Disable sequencing");
+
+class OptionsPanelTest : public ControllerTest {
+  protected:
+    QString example() const { return setPath(QStringLiteral("Office.bus")); }
+
+    // The program started on the example set; the set's schedule is not due on the test's
+    // Monday, so start-up only waits for midnight.
+    THarbexZoDi& startedOnTheExample() {
+        world.writeFile(example(), kExample.join(QStringLiteral("\r\n")).toLatin1());
+        settingsForLaterStart(example());
+        return start();
+    }
+
+    template <typename W>
+    W* widget(const char* name) {
+        W* found = z->options().findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    void click(const char* name) { widget<QAbstractButton>(name)->click(); }
+
+    // Keys as the user types them; Return ends the editing.
+    static void type(QWidget* target, const QString& text) {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(target, &press);
+        }
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+    }
+    static void replaceText(QLineEdit* edit, const QString& text) {
+        edit->selectAll();
+        type(edit, text);
+    }
+};
+
+TEST_F(OptionsPanelTest, SequencingWithoutAnActiveRowKeepsThePanelOnTheSequenceListOnlyForOk) {
+    struct Case {
+        Button answer;
+        bool staysOpen;
+        bool sequencingAfter;
+        QStringList messages;
+    };
+    const Case cases[] = {
+        {Button::Ok, true, true, {}},
+        {Button::Cancel,
+         false,
+         true,
+         {QStringLiteral("Action canceled, the sequencing problem still exists")}},
+        {Button::Abort, false, false, {QStringLiteral("Sequencing canceled")}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(ButtonCaption(c.answer).toStdString());
+        z.reset();
+        THarbexZoDi& zz = startedOnTheExample();
+        world.prompter().clear();
+        zz.options().OptionsClick();
+        click("SequencingMode");
+        EXPECT_TRUE(world.prompter().records().isEmpty()) << "checking the box asks nothing";
+        world.prompter().answerNext(c.answer);
+        click("ExitOptions");
+        EXPECT_EQ(world.prompter().questions(), QStringList{kSequencingQuestion});
+        EXPECT_EQ(world.prompter().messages(), c.messages);
+        EXPECT_EQ(zz.view.OptionsVisible, c.staysOpen);
+        EXPECT_EQ(zz.OptionsMayClose, !c.staysOpen);
+        EXPECT_EQ(zz.commands.isEnabled(QStringLiteral("OptionsBtn")), !c.staysOpen);
+        if (c.staysOpen) {
+            EXPECT_EQ(zz.options().currentCaption(), QStringLiteral("Sequence List"));
+        }
+        EXPECT_EQ(zz.settings.SequencingMode, c.sequencingAfter);
+        EXPECT_EQ(widget<QCheckBox>("SequencingMode")->isChecked(), c.sequencingAfter);
+    }
+}
+
+TEST_F(OptionsPanelTest, EveryWayIntoThePanelStopsTheCountdownAndShowsItsPage) {
+    struct Case {
+        const char* name;
+        std::function<void(THarbexZoDi&)> open;
+        QString page;
+    };
+    const Case cases[] = {
+        {"Options", [](THarbexZoDi& z) { z.options().OptionsClick(); }, QStringLiteral("Misc")},
+        {"Summary", [](THarbexZoDi& z) { z.summary().SummaryClick(); }, QStringLiteral("Summary")},
+        {"View Backup Operation", [](THarbexZoDi& z) { z.summary().ViewBackupOperation1Click(); },
+         QStringLiteral("Backup Set")},
+        {"Create Backup set",
+         [this](THarbexZoDi& z) {
+             world.dialogs().onNextForm([](QDialog& form) {
+                 auto& dialog = dynamic_cast<TNewSetForm&>(form);
+                 dialog.NewName->setText(QStringLiteral("Payroll"));
+                 dialog.DsFancyButton2->click();
+             });
+             z.sets().CreateBackupSetClick();
+         },
+         QStringLiteral("Misc")},
+        {"daily folder set-up with a missing folder",
+         [this](THarbexZoDi& z) {
+             z.settings.AbortBox = true;
+             z.model.Drivelist = QStringList{QStringLiteral("D:")};
+             z.model.Days.fill(false);
+             z.model.Days[1] = true;
+             world.prompter().answerNext(Button::Ok);
+             z.dailyFolders().SetUpDirsClick();
+         },
+         QStringLiteral("Daily Folders")},
+        {"sequencing question answered OK",
+         [this](THarbexZoDi& z) {
+             z.settings.SequencingMode = true;
+             world.prompter().answerNext(Button::Ok);
+             z.sets().RefreshOptions();
+         },
+         QStringLiteral("Sequence List")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        z.reset();
+        THarbexZoDi& zz = startedOnTheExample();
+        zz.Timer.start();
+        c.open(zz);
+        EXPECT_FALSE(zz.Timer.isActive()) << "the automatic run does not start";
+        EXPECT_TRUE(zz.view.OptionsVisible);
+        EXPECT_EQ(zz.options().currentCaption(), c.page);
+        EXPECT_TRUE(zz.options().tabShown(c.page));
+        EXPECT_FALSE(zz.options().isHidden());
+    }
+}
+
+TEST_F(OptionsPanelTest, TheTwoUnstoredBoxesAreBackInTheirDesignStateAfterARestart) {
+    THarbexZoDi& first = startedOnTheExample();
+    first.options().OptionsClick();
+    for (const char* name : {"Showneterrors", "LogNetSearch", "AbortBox"}) click(name);
+    EXPECT_TRUE(first.settings.Showneterrors);
+    EXPECT_TRUE(first.settings.LogNetSearch);
+    ASSERT_TRUE(first.close());
+    EXPECT_EQ(world.setting(QStringLiteral("A Box")), QStringLiteral("1"));
+    EXPECT_FALSE(world.setting(QStringLiteral("Showneterrors")).has_value());
+    EXPECT_FALSE(world.setting(QStringLiteral("LogNetSearch")).has_value());
+
+    z.reset();
+    THarbexZoDi& second = start();
+    second.options().OptionsClick();
+    EXPECT_FALSE(widget<QCheckBox>("Showneterrors")->isChecked());
+    EXPECT_FALSE(widget<QCheckBox>("LogNetSearch")->isChecked());
+    EXPECT_TRUE(widget<QCheckBox>("AbortBox")->isChecked()) << "a stored box keeps its state";
+}
+
+TEST_F(OptionsPanelTest, UncheckingZippedOnTheMiscPageHidesTheZipPageAtTheNextRefresh) {
+    THarbexZoDi& zz = startedOnTheExample();
+    zz.options().OptionsClick();
+    ASSERT_TRUE(zz.options().tabShown(QStringLiteral("Zip")));
+    click("ZipFiles1");
+    EXPECT_FALSE(zz.model.Zipped);
+    click("ExitOptions");
+    EXPECT_FALSE(zz.view.OptionsVisible);
+    EXPECT_FALSE(zz.options().tabShown(QStringLiteral("Zip")));
+    EXPECT_EQ(zz.panels[3], QStringLiteral(" "));
+
+    zz.options().OptionsClick();
+    click("ZipFiles1");
+    click("ExitOptions");
+    EXPECT_TRUE(zz.options().tabShown(QStringLiteral("Zip")));
+}
+
+TEST_F(OptionsPanelTest, FillingThePanelRunsNoHandler) {
+    THarbexZoDi& zz = startedOnTheExample();
+    zz.options().OptionsClick();
+    world.prompter().clear();
+    // Values changed behind the panel's back; a handler run by the filling would ask (Local
+    // Mode, the engine check) or toggle the value back (the actions).
+    zz.settings.LocalMode = true;
+    zz.settings.internal = false;
+    zz.model.UseDailyFolders = false;
+    zz.model.ReCheck = true;
+    zz.settings.AutoInterval = 90;
+    const BackupSetModel model = zz.model;
+    const AppSettings settings = zz.settings;
+    zz.refreshOptionsPanel();
+    EXPECT_TRUE(world.prompter().records().isEmpty());
+    EXPECT_EQ(zz.model, model);
+    EXPECT_EQ(zz.settings, settings);
+    EXPECT_TRUE(widget<QCheckBox>("LocalMode")->isChecked());
+    EXPECT_FALSE(widget<QCheckBox>("internal")->isChecked());
+    EXPECT_FALSE(widget<QCheckBox>("UseDailys")->isChecked());
+    EXPECT_TRUE(widget<QCheckBox>("ReCheck1")->isChecked());
+    EXPECT_EQ(widget<QSpinBox>("AutoInterval")->value(), 90);
+    EXPECT_TRUE(zz.commands.action(QStringLiteral("LocalMode"))->isChecked())
+        << "the menu item shows the same setting";
+}
+
+}  // namespace
+}  // namespace harbex::test
