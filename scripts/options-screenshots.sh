@@ -28,29 +28,12 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAILED: $*"; [ -s "$work/out" ] && tail -n 20 "$work/out"; exit 1; }
 
-for _ in $(seq 20); do
-    number=$((100 + RANDOM % 800))
-    [ -e "/tmp/.X$number-lock" ] && continue
-    Xvfb ":$number" -screen 0 "${width}x${height}x24" -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    for _ in $(seq 50); do [ -S "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
-    if kill -0 "$xvfb" 2>/dev/null && [ "$(tr -d ' \n' <"/tmp/.X$number-lock" 2>/dev/null)" = "$xvfb" ]; then
-        export DISPLAY=":$number"
-        break
-    fi
-    kill "$xvfb" 2>/dev/null
-    xvfb=""
-done
-[ -n "$xvfb" ] || fail "no virtual display could be started"
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-
-mkdir -p "$work/home" "$work/config/Keelwick" "$work/data/Harbex" "$work/tmp" "$work/runtime" \
-    "$work/src/Data" "$work/copies" "$shots"
-chmod 700 "$work/runtime"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
-export TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime" QT_SCALE_FACTOR="$scale"
-export ASAN_OPTIONS=detect_leaks=0 LC_ALL=C QT_QPA_PLATFORM=xcb
-unset HARBEX_HOME
+# shellcheck source=virtual-display.sh
+. "$(dirname "$0")/virtual-display.sh"
+start_display "${width}x${height}"
+fresh_home "$work"
+mkdir -p "$work/config/Keelwick" "$work/data/Harbex" "$work/src/Data" "$work/copies" "$shots"
+export QT_SCALE_FACTOR="$scale"
 
 # Drive C: is the machine's root, so a host folder /a/b is C:\a\b inside Harbex.
 win() { printf 'C:%s' "$(echo "$1" | tr / '\\')"; }
@@ -69,26 +52,6 @@ Splash=0
 Bus%20File=$(ini "$set_file")
 Zip%20Temp=$(ini "$work/tmp")
 EOF
-
-geometry() {  # prints X Y WIDTH HEIGHT of a window
-    xdotool getwindowgeometry --shell "$1" 2>/dev/null |
-        awk -F= '/^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print x, y, w, h}'
-}
-main_window() {  # the largest visible window is the main window
-    local best="" area=0
-    for w in $(xdotool search --onlyvisible --name '.+' 2>/dev/null); do
-        read -r _ _ ww wh <<<"$(geometry "$w")"
-        [ $((ww * wh)) -gt $area ] && area=$((ww * wh)) && best=$w
-    done
-    echo "$best"
-}
-dialogs() {  # visible windows other than the main window
-    local main
-    main=$(main_window)
-    for w in $(xdotool search --onlyvisible --name '.+' 2>/dev/null); do
-        [ "$w" != "$main" ] && echo "$w"
-    done
-}
 
 "$program" >"$work/out" 2>&1 &
 app=$!

@@ -16,53 +16,11 @@
 #include "sets/setreaderwriter.h"
 #include "sets/setsummary.h"
 #include "support/controllerfixture.h"
+#include "support/exampleset.h"
 #include "ui/newsetform.h"
 
 namespace harbex::test {
 namespace {
-
-// The example set file: filters *.doc then *.xls, one source folder, daily folders Monday to
-// Friday, one specific folder, one compressed archive named "Office", two active drives.
-const QStringList kExample = {"[FILTERS]",
-                              "*.xls",
-                              "*.doc",
-                              "[DIRS]",
-                              "C:\\Data",
-                              "[PARAMS]",
-                              "-u -r -p",
-                              "[SHED]",
-                              "1",
-                              "5",
-                              "1",
-                              "18:30:00",
-                              "0",
-                              "[AUTO]",
-                              "1",
-                              "[DIS DRIVES]",
-                              "[DAYS]",
-                              "USE23456",
-                              "[NAMESET]",
-                              "1",
-                              "[SPECIFIC]",
-                              "1",
-                              "E:\\Copies",
-                              "[ZIP TYPE]",
-                              "00",
-                              "[ZIP CORE]",
-                              "Office",
-                              "[COMP]",
-                              "1",
-                              "[NAMES]",
-                              "NOFILE",
-                              "[NET DIRS]",
-                              "F:",
-                              "G:",
-                              "[LOG]",
-                              "[WIZ]",
-                              "2000000000000000000",
-                              "[COMM]",
-                              "[GEN]",
-                              "01"};
 
 const QString kSequencingQuestion = QStringLiteral(
     "No BUS files are active cannot run sequencer\rClick Ok to open Seqeuence editor, Abort to "
@@ -75,7 +33,7 @@ class OptionsPanelTest : public ControllerTest {
     // The program started on the example set; the set's schedule is not due on the test's
     // Monday, so start-up only waits for midnight.
     THarbexZoDi& startedOnTheExample() {
-        world.writeFile(example(), kExample.join(QStringLiteral("\r\n")).toLatin1());
+        world.writeFile(example(), ExampleSetFile().join(QStringLiteral("\r\n")).toLatin1());
         settingsForLaterStart(example());
         return start();
     }
@@ -248,7 +206,6 @@ TEST_F(OptionsPanelTest, FillingThePanelRunsNoHandler) {
     EXPECT_EQ(zz.model, model);
     EXPECT_EQ(zz.settings, settings);
     EXPECT_TRUE(widget<QCheckBox>("LocalMode")->isChecked());
-    EXPECT_FALSE(widget<QCheckBox>("internal")->isChecked());
     EXPECT_FALSE(widget<QCheckBox>("UseDailys")->isChecked());
     EXPECT_TRUE(widget<QCheckBox>("ReCheck1")->isChecked());
     EXPECT_EQ(widget<QSpinBox>("AutoInterval")->value(), 90);

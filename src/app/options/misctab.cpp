@@ -78,7 +78,8 @@ QWidget* BuildMiscTab(THarbexZoDi& z, OptionsBinder& b) {
     const int rows = static_cast<int>((boxes.size() + 1) / 2);
     for (int i = 0; i < boxes.size(); ++i) grid->addWidget(boxes[i], i % rows, i / rows);
     grid->setRowStretch(rows, 1);
-    layout->addWidget(group, 1);
+    layout->addWidget(group);
+    layout->addStretch(1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(WizardButton(b, QStringLiteral("SpeedButton15"),
                                     QStringLiteral("Start-up O&ptions"), 11,
