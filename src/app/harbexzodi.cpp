@@ -159,10 +159,16 @@ void THarbexZoDi::buildCommands() {
             [this](bool checked) { summary_->ShowBus(checked); });
     QAction* enabLog = commands.action(QStringLiteral("EnabLog"));
     enabLog->setCheckable(true);
-    connect(enabLog, &QAction::triggered, this, [this] { log_->EnabLogExecute(); });
+    connect(enabLog, &QAction::triggered, this, [this] {
+        log_->EnabLogExecute();
+        refreshOptionsPanel();
+    });
     QAction* localMode = commands.action(QStringLiteral("LocalMode"));
     localMode->setCheckable(true);
-    connect(localMode, &QAction::triggered, this, [this](bool checked) { setLocalMode(checked); });
+    connect(localMode, &QAction::triggered, this, [this](bool checked) {
+        setLocalMode(checked);
+        refreshOptionsPanel();
+    });
 }
 
 void THarbexZoDi::buildMenus() {
