@@ -1,10 +1,7 @@
 #include "app/options/optionspanel.h"
 
-#include <QHBoxLayout>
-#include <QListWidget>
-#include <QShortcut>
 #include <QSignalBlocker>
-#include <QStackedWidget>
+#include <QTabBar>
 
 #include "app/harbexzodi.h"
 #include "app/options/optionstabs.h"
@@ -32,6 +29,12 @@ enum Page {
     DiagTab,
 };
 
+// The tabs' own names, in the same order.
+constexpr const char* kPageNames[] = {
+    "DailyDirTab", "DrivesTab", "SourceTab",  "DestTab",     "Misc",      "backuptab", "scedule",
+    "ziptab",      "DOSRunner", "SummaryTab", "ShedListTab", "CommonTab", "DiagTab",
+};
+
 }  // namespace
 
 const QStringList& OptionsPanel::Captions() {
@@ -48,11 +51,10 @@ const QStringList& OptionsPanel::Captions() {
 }
 
 OptionsPanel::OptionsPanel(THarbexZoDi& z, QWidget* parent)
-    : QWidget(parent), z_(z), binder_([&z] { z.refreshOptionsPanel(); }) {
+    : QTabWidget(parent), z_(z), binder_([&z] { z.refreshOptionsPanel(); }) {
     setObjectName(QStringLiteral("Optionstabs"));
-    pageList_ = new QListWidget;
-    pageList_->setObjectName(QStringLiteral("OptionsPages"));
-    pages_ = new QStackedWidget;
+    tabBar()->setElideMode(Qt::ElideNone);
+    setUsesScrollButtons(true);
     using Builder = QWidget* (*)(THarbexZoDi&, OptionsBinder&);
     const Builder builders[] = {
         BuildDailyFoldersTab, BuildDrivesTab,    BuildSourceTab,       BuildDestinationTab,
@@ -61,45 +63,18 @@ OptionsPanel::OptionsPanel(THarbexZoDi& z, QWidget* parent)
         BuildDiagsTab,
     };
     for (int i = 0; i < Captions().size(); ++i) {
-        pageList_->addItem(Captions()[i]);
-        pages_->addWidget(builders[i](z, binder_));
+        QWidget* page = builders[i](z, binder_);
+        page->setObjectName(QString::fromLatin1(kPageNames[i]));
+        addTab(page, Captions()[i]);
     }
-    pageList_->setFixedWidth(pageList_->sizeHintForColumn(0) + 2 * pageList_->frameWidth() + 16);
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(pageList_);
-    layout->addWidget(pages_, 1);
-    setFocusProxy(pageList_);
-    // The page the user picks is the page the panel shows from now on.
-    connect(pageList_, &QListWidget::currentRowChanged, this, &OptionsPanel::choose);
-    for (const auto& [keys, direction] :
-         {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
-          std::pair{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
-          std::pair{QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
-          std::pair{QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}}) {
-        auto* shortcut = new QShortcut(keys, this);
-        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this, d = direction] { step(d); });
-    }
+    // The tab the user picks is the tab the panel shows from now on.
+    connect(this, &QTabWidget::currentChanged, this, &OptionsPanel::choose);
 }
 
 void OptionsPanel::choose(int index) {
     if (index < 0) return;
     z_.view.OptionsTab = Captions()[index];
     z_.refreshOptionsPanel();
-}
-
-// The next or previous page whose caption is in the list, round the end.
-void OptionsPanel::step(int direction) {
-    const int count = static_cast<int>(Captions().size());
-    int index = pageList_->currentRow();
-    for (int tried = 0; tried < count; ++tried) {
-        index = (index + direction + count) % count;
-        if (!pageList_->isRowHidden(index)) {
-            pageList_->setCurrentRow(index);
-            return;
-        }
-    }
 }
 
 bool OptionsPanel::ruleShows(int index) const {
@@ -117,27 +92,25 @@ bool OptionsPanel::ruleShows(int index) const {
 
 void OptionsPanel::refresh() {
     binder_.refresh();
-    const QSignalBlocker blocker(pageList_);
+    const QSignalBlocker blocker(this);
     const int chosen = static_cast<int>(Captions().indexOf(z_.view.OptionsTab));
-    for (int i = 0; i < pageList_->count(); ++i)
-        // A page the program sends the user to is shown even when its rule hides it.
-        pageList_->setRowHidden(i, !ruleShows(i) && i != chosen);
-    if (chosen < 0) return;
-    pageList_->setCurrentRow(chosen);
-    pages_->setCurrentIndex(chosen);
+    for (int i = 0; i < count(); ++i)
+        // A tab the program sends the user to is shown even when its rule hides it.
+        setTabVisible(i, ruleShows(i) || i == chosen);
+    if (chosen >= 0) setCurrentIndex(chosen);
 }
 
 bool OptionsPanel::tabShown(const QString& caption) const {
     const int index = static_cast<int>(Captions().indexOf(caption));
-    return index >= 0 && !pageList_->isRowHidden(index);
+    return index >= 0 && isTabVisible(index);
 }
 
 QString OptionsPanel::currentCaption() const {
-    return Captions().value(pages_->currentIndex());
+    return Captions().value(currentIndex());
 }
 
 QWidget* OptionsPanel::page(const QString& caption) const {
-    return pages_->widget(static_cast<int>(Captions().indexOf(caption)));
+    return widget(static_cast<int>(Captions().indexOf(caption)));
 }
 
 void OptionsPanel::OptionsClick() {

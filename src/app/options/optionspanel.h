@@ -1,12 +1,9 @@
 #pragma once
 
 #include <QStringList>
-#include <QWidget>
+#include <QTabWidget>
 
 #include "app/options/optionsbinder.h"
-
-class QListWidget;
-class QStackedWidget;
 
 namespace harbex {
 
@@ -14,10 +11,10 @@ class THarbexZoDi;
 
 // The Options panel (Optionstabs): the pages laid over the middle of the main window where the
 // user sees and changes the current set and the program's settings. Its widgets show the model,
-// the settings and the window state; it owns no value of its own. The pages are chosen in a list
-// down the left side, where all thirteen captions fit whole even on a small screen; Ctrl+Tab and
-// Ctrl+Shift+Tab move to the next and previous page shown, as with tabs.
-class OptionsPanel : public QWidget {
+// the settings and the window state; it owns no value of its own. Tabs that do not fit beside
+// each other on a small screen are reached with the tab bar's scroll arrows or Ctrl+Tab; captions
+// are never cut.
+class OptionsPanel : public QTabWidget {
     Q_OBJECT
   public:
     explicit OptionsPanel(THarbexZoDi& z, QWidget* parent = nullptr);
@@ -34,7 +31,7 @@ class OptionsPanel : public QWidget {
 
     // The page captions, in the panel's order.
     static const QStringList& Captions();
-    // Whether the page with this caption is offered in the page list.
+    // Whether the tab with this caption is offered.
     bool tabShown(const QString& caption) const;
     QString currentCaption() const;
     // The page with this caption.
@@ -43,11 +40,8 @@ class OptionsPanel : public QWidget {
   private:
     bool ruleShows(int index) const;
     void choose(int index);
-    void step(int direction);
     THarbexZoDi& z_;
     OptionsBinder binder_;
-    QListWidget* pageList_ = nullptr;
-    QStackedWidget* pages_ = nullptr;
 };
 
 }  // namespace harbex
