@@ -188,6 +188,82 @@ TEST_F(OptionsPanelTest, UncheckingZippedOnTheMiscPageHidesTheZipPageAtTheNextRe
     EXPECT_TRUE(zz.options().tabShown(QStringLiteral("Zip")));
 }
 
+// One change on each tab that edits the set or the settings, made with the widgets the user
+// operates; the saved file differs from the loaded one exactly where the changes are written.
+TEST_F(OptionsPanelTest, ChangesOnTheTabsReachTheSavedFileAndTheRegistryLineByLine) {
+    THarbexZoDi& zz = startedOnTheExample();
+    zz.options().OptionsClick();
+    click("RestoreDrives");  // Misc: the deactivated drives stay deactivated on saving
+    click("DeactivateBtn");  // Drives: F: and G: move to the deactivated list
+    click("UseDailys");      // Destination Options: daily folders off, the days kept
+    click("ZipOptions2");    // Zip: "Add"
+    replaceText(widget<QLineEdit>("ZipName"), QStringLiteral("Ledgers"));
+    click("ReCheck1");                               // Common FileTypes
+    widget<QSpinBox>("AutoInterval")->setValue(25);  // Schedule
+    click("MonitorDRUN");                            // RIZ Ivezur
+    click("ExitOptions");
+    ASSERT_FALSE(zz.view.OptionsVisible);
+    world.prompter().clear();
+    zz.sets().SavebackupSet2Click();
+    EXPECT_TRUE(world.prompter().records().isEmpty());
+
+    QStringList expected = ExampleSetFile();
+    expected[36] = QStringLiteral("2010000000000000000");
+    expected.remove(32, 2);  // [NET DIRS] is empty now
+    // A loaded set's names file is its own ".lst" beside it, whether or not that file exists.
+    expected[30] = setPath(QStringLiteral("Office.lst"));
+    expected[26] = QStringLiteral("Ledger");
+    expected[17] = QStringLiteral("23456");
+    // Deactivating takes the drives from the last to the first.
+    expected.insert(16, QStringLiteral("F:"));
+    expected.insert(16, QStringLiteral("G:"));
+    expected[6] = QStringLiteral("-a -r -p");
+    expected.swapItemsAt(1, 2);  // filters are written last first, so a loaded set turns round
+    EXPECT_EQ(QString::fromLatin1(world.readFile(example())).toStdString(),
+              expected.join(QStringLiteral("\r\n")).toStdString());
+
+    ASSERT_TRUE(zz.close());
+    const std::pair<const char*, const char*> stored[] = {
+        {"Restore", "0"}, {"Auto Interval", "25"}, {"DRUN", "1"}};
+    for (const auto& [name, value] : stored)
+        EXPECT_EQ(world.setting(QString::fromLatin1(name)).value_or(QString()),
+                  QString::fromLatin1(value))
+            << name;
+}
+
+TEST_F(OptionsPanelTest, TheZipTabShowsTheCoreNameAndEngineAsTheRulesDecide) {
+    struct Case {
+        int nametype;
+        QString core;
+        QString shown;
+        QString snam;
+        bool editable;
+    };
+    THarbexZoDi& zz = startedOnTheExample();
+    zz.options().OptionsClick();
+    zz.showOptionsPanel(QStringLiteral("Zip"));
+    const Case cases[] = {
+        {0, QStringLiteral("Office"), zz.panels.text(0), QStringLiteral("Using"), false},
+        {1, QString(), QStringLiteral("KEELWICK"), QStringLiteral("Specific name"), true},
+        {1, QStringLiteral("Ledger"), QStringLiteral("Ledger"), QStringLiteral("Specific name"),
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown.toStdString());
+        zz.model.Nametype = c.nametype;
+        zz.model.ZipCoreName = c.core;
+        zz.sets().RefreshOptions();
+        EXPECT_EQ(widget<QLineEdit>("ZipName")->text(), c.shown);
+        EXPECT_EQ(widget<QLineEdit>("ZipName")->isEnabled(), c.editable);
+        EXPECT_EQ(widget<QLabel>("Snam")->text(), c.snam);
+    }
+    EXPECT_FALSE(widget<QPushButton>("SelZipUtility")->isVisibleTo(&zz.options()));
+    world.prompter().answerNext(Button::Yes);  // the external utility is missing: reinstall
+    click("internal");
+    EXPECT_FALSE(zz.settings.internal);
+    EXPECT_TRUE(widget<QPushButton>("SelZipUtility")->isVisibleTo(&zz.options()));
+}
+
 TEST_F(OptionsPanelTest, FillingThePanelRunsNoHandler) {
     THarbexZoDi& zz = startedOnTheExample();
     zz.options().OptionsClick();
