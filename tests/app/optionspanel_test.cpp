@@ -181,6 +181,12 @@ TEST_F(OptionsPanelTest, UncheckingZippedOnTheMiscPageHidesTheZipPageAtTheNextRe
     EXPECT_FALSE(zz.view.OptionsVisible);
     EXPECT_FALSE(zz.options().tabShown(QStringLiteral("Zip")));
     EXPECT_EQ(zz.panels[3], QStringLiteral(" "));
+    // Ctrl+Tab passes over the hidden tab.
+    zz.showOptionsPanel(QStringLiteral("Schedule"));
+    QKeyEvent next(QEvent::KeyPress, Qt::Key_Tab, Qt::ControlModifier);
+    QApplication::sendEvent(&zz.options(), &next);
+    EXPECT_EQ(zz.options().currentCaption(), QStringLiteral("RIZ Ivezur"));
+    click("ExitOptions");
 
     zz.options().OptionsClick();
     click("ZipFiles1");

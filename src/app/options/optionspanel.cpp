@@ -1,5 +1,6 @@
 #include "app/options/optionspanel.h"
 
+#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QTabBar>
 
@@ -94,10 +95,33 @@ void OptionsPanel::refresh() {
     binder_.refresh();
     const QSignalBlocker blocker(this);
     const int chosen = static_cast<int>(Captions().indexOf(z_.view.OptionsTab));
-    for (int i = 0; i < count(); ++i)
+    for (int i = 0; i < count(); ++i) {
         // A tab the program sends the user to is shown even when its rule hides it.
         setTabVisible(i, ruleShows(i) || i == chosen);
+    }
     if (chosen >= 0) setCurrentIndex(chosen);
+}
+
+// Ctrl+Tab and Ctrl+Page Down go to the next tab shown, Ctrl+Shift+Tab and Ctrl+Page Up to the
+// previous one, round the end. The tab widget's own handling would stop on hidden tabs.
+void OptionsPanel::keyPressEvent(QKeyEvent* event) {
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    const bool back = event->key() == Qt::Key_Backtab || event->key() == Qt::Key_PageUp ||
+                      (event->key() == Qt::Key_Tab && event->modifiers() & Qt::ShiftModifier);
+    const bool forward = !back && (event->key() == Qt::Key_Tab || event->key() == Qt::Key_PageDown);
+    if (!control || (!back && !forward)) {
+        QTabWidget::keyPressEvent(event);
+        return;
+    }
+    const int direction = back ? -1 : 1;
+    for (int step = 1; step < count(); ++step) {
+        const int index = (currentIndex() + direction * step + count()) % count();
+        if (isTabVisible(index)) {
+            setCurrentIndex(index);
+            break;
+        }
+    }
+    event->accept();
 }
 
 bool OptionsPanel::tabShown(const QString& caption) const {

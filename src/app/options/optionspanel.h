@@ -37,6 +37,9 @@ class OptionsPanel : public QTabWidget {
     // The page with this caption.
     QWidget* page(const QString& caption) const;
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     bool ruleShows(int index) const;
     void choose(int index);
