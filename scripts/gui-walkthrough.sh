@@ -19,16 +19,9 @@ for tool in Xvfb xdotool; do
 done
 [ -n "$shots" ] && ! command -v import >/dev/null && shots=""
 
-work=$(mktemp -d)
-xvfb=""
-app=""
-cleanup() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=virtual-display.sh
+. "$(dirname "$0")/virtual-display.sh"
+make_work
 fail() {
     echo "FAILED: $*"
     for seen in "$work"/seen.*; do [ -f "$seen" ] && echo "$seen: $(tr '\n' ',' <"$seen")"; done
@@ -38,8 +31,6 @@ fail() {
 }
 pass() { echo "ok: $*"; }
 
-# shellcheck source=virtual-display.sh
-. "$(dirname "$0")/virtual-display.sh"
 start_display 1280x800
 fresh_home "$work"
 data="$work/data/Harbex"

@@ -16,20 +16,11 @@ done
 width=$((1024 * scale))
 height=$((768 * scale))
 
-work=$(mktemp -d)
-xvfb=""
-app=""
-cleanup() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAILED: $*"; [ -s "$work/out" ] && tail -n 20 "$work/out"; exit 1; }
-
 # shellcheck source=virtual-display.sh
 . "$(dirname "$0")/virtual-display.sh"
+make_work
+fail() { echo "FAILED: $*"; [ -s "$work/out" ] && tail -n 20 "$work/out"; exit 1; }
+
 start_display "${width}x${height}"
 fresh_home "$work"
 mkdir -p "$work/config/Keelwick" "$work/data/Harbex" "$work/src/Data" "$work/copies" "$shots"

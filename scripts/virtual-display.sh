@@ -1,5 +1,20 @@
 # Shared by the scripts that drive the real program on a virtual display; sourced, not run.
-# The caller defines fail() and kills $xvfb when it ends.
+# The caller defines fail(); make_work gives it the work folder and the clean-up at the end.
+
+# A temporary work folder in $work. When the script ends, the program ($app) and the display
+# ($xvfb) are stopped and the folder is removed.
+make_work() {
+    work=$(mktemp -d)
+    xvfb=""
+    app=""
+    trap cleanup EXIT
+}
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
 
 # Starts a virtual display of the given size (for example 1280x800) and exports DISPLAY. The
 # number is a free one, taken only once our server holds its lock: other users of this machine
