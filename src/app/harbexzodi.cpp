@@ -2,6 +2,8 @@
 
 #include "app/options/optionspanel.h"
 
+#include "app/countdownpanel.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -240,6 +242,7 @@ void THarbexZoDi::buildCentralArea() {
     netsaveView_->setMaximumHeight(160);
     layout->addWidget(netsaveView_);
     setCentralWidget(area);
+    countdown_ = new CountdownPanel(*this);
     refreshCentralArea();
     refreshOptionsPanel();
 }
@@ -342,8 +345,21 @@ void THarbexZoDi::setStartUp(bool checked) {
 void THarbexZoDi::WizardBtnClick() {}
 void THarbexZoDi::SetFileTypeCaptions() {}
 void THarbexZoDi::StartUpClick() {}
-void THarbexZoDi::AbortAutoClick() {
-    autoRuns_->AbortAutoClick();
+void THarbexZoDi::DoAllClick() {
+    log_->add(QStringLiteral("Backup runs are not available in this version"));
+}
+
+void THarbexZoDi::refreshCountdownPanel() {
+    if (countdown_) countdown_->refresh();
+}
+
+void THarbexZoDi::restoreWindow() {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    if (isVisible()) {
+        showNormal();
+        raise();
+        activateWindow();
+    }
 }
 
 bool THarbexZoDi::LoadArchiveNames(const QString& path) {

@@ -21,6 +21,7 @@ class SetCommands;
 class SetReaderWriter;
 class SetSummary;
 class OptionsPanel;
+class CountdownPanel;
 class RunLogBook;
 class Collector;
 class SequenceList;
@@ -172,10 +173,20 @@ class THarbexZoDi : public QMainWindow {
     void SetFileTypeCaptions();  // common file type check box captions
     void StartUpClick();         // launch at start-up
 
-    // Small operations of the countdown and the archive names list that the set file needs
-    // now; they move to their subsystems when those arrive.
-    void AbortAutoClick();                       // cancel a pending countdown
+    // The full backup run of an automatic start (no sender). The backup run is not part of this
+    // build yet: until it is, the run is logged as not done.
+    void DoAllClick();
+
+    // Small operations of the archive names list that the set file needs now; they move to
+    // their subsystem when it arrives.
     bool LoadArchiveNames(const QString& path);  // the ".lst" names list (lines of names)
+
+    // Work is in progress (a collection, a backup run, start-up).
+    bool RunInProgress() const { return runsInProgress_ > 0; }
+    // Shows the countdown panel as the window state says.
+    void refreshCountdownPanel();
+    // Brings the window back from the minimised state, for an automatic run the user may watch.
+    void restoreWindow();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -221,6 +232,7 @@ class THarbexZoDi : public QMainWindow {
     QStackedWidget* middle_ = nullptr;
     QLabel* centralText_ = nullptr;
     OptionsPanel* options_ = nullptr;
+    CountdownPanel* countdown_ = nullptr;
     QPlainTextEdit* netsaveView_ = nullptr;
     int runsInProgress_ = 0;
     bool closeAfterRun_ = false;

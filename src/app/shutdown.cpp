@@ -20,7 +20,14 @@ THarbexZoDi::RunScope::RunScope(THarbexZoDi& z) : z_(z) {
 }
 
 THarbexZoDi::RunScope::~RunScope() {
-    if (--z_.runsInProgress_ > 0 || !z_.closeAfterRun_) return;
+    if (--z_.runsInProgress_ > 0) return;
+    if (!z_.closeAfterRun_) {
+        // A countdown that ran out during the work runs its backup now that the work is over.
+        if (z_.autoRuns().expiryWaiting())
+            QMetaObject::invokeMethod(
+                &z_, [z = &z_] { z->autoRuns().runWaitingExpiry(); }, Qt::QueuedConnection);
+        return;
+    }
     z_.closeAfterRun_ = false;
     // The close is requested again once the work has unwound back to the message loop.
     QMetaObject::invokeMethod(

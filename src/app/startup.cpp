@@ -246,7 +246,7 @@ void THarbexZoDi::NothingDueToday() {
 void THarbexZoDi::ScheduledStart() {
     if (!autoRuns().IsDueToday()) {
         panels.set(4, QStringLiteral("No Backup due Today"));
-        MidnightTimer.start();
+        autoRuns().ArmMidnightTimer();
     } else {
         MinutesToGo = autoRuns().MinutesUntilDue();
         if (MinutesToGo < 0) {
@@ -278,7 +278,7 @@ void THarbexZoDi::PromptForMissedBackup() {
             autoRuns().StartCountdown();
             break;
         case 3:
-            MidnightTimer.start();
+            autoRuns().ArmMidnightTimer();
             break;
         default:
             break;

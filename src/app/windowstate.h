@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "schedule/schedule.h"
+
 namespace harbex {
 
 // A drop-down list with an edit field: its items, the selected item and the text it shows.
@@ -59,8 +61,11 @@ struct WindowState {
     QString ZipUtil;
     bool internalEnabled = true;
     bool SelZipUtilityVisible = false;
-    // Schedule controls
-    bool MounthPickerVisible = false;
+    // Schedule controls, laid out by ShedTypeClick
+    ScheduleBox ShedBox = ScheduleBoxFor(0);
+    // The countdown panel before an automatic run, and the position of its bar (0 to 500)
+    bool BackingupVisible = false;
+    int Countdown = 0;
     // Options panel
     bool OptionsVisible = false;
     QString OptionsTab;

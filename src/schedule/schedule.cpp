@@ -33,4 +33,39 @@ QString TimeToNextText(int minutes) {
     return prefix + QString::number(minutes) + QStringLiteral(" Minutes");
 }
 
+ScheduleBox ScheduleBoxFor(int shedType) {
+    ScheduleBox box;
+    switch (shedType) {
+        case 0:
+            box.UpperTextVisible = true;
+            box.UpperText = QStringLiteral("at");
+            box.TimePickerTop = 32;
+            break;
+        case 1:
+            box.UpperTextVisible = box.DowSelectVisible = box.MidTextVisible = true;
+            box.UpperText = QStringLiteral("on");
+            box.MidText = QStringLiteral("at");
+            box.TimePickerTop = 64;
+            break;
+        case 2:
+            box.UpperTextVisible = box.DomPickerVisible = box.DaytypeVisible = true;
+            box.MidTextVisible = true;
+            box.UpperText = QStringLiteral("on the");
+            box.MidText = QStringLiteral("at");
+            box.TimePickerTop = 64;
+            break;
+        case 3:
+            box.UpperTextVisible = box.DomPickerVisible = box.DaytypeVisible = true;
+            box.MidTextVisible = box.MounthPickerVisible = box.LowertextVisible = true;
+            box.UpperText = QStringLiteral("on the");
+            box.MidText = QStringLiteral("of");
+            box.Lowertext = QStringLiteral("at");
+            box.TimePickerTop = 98;
+            break;
+        default:
+            break;
+    }
+    return box;
+}
+
 }  // namespace harbex

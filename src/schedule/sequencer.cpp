@@ -31,7 +31,7 @@ void Sequencer::AdvanceSequence() {
     if (z_.SequenceIndex == -1) {
         z_.panels.set(4, QStringLiteral("No Backup due today"));
         z_.panels.set(7, QStringLiteral("SEQF"));
-        z_.MidnightTimer.start();
+        z_.autoRuns().ArmMidnightTimer();
         return;
     }
     while (z_.SequenceIndex != -1) {
@@ -66,7 +66,7 @@ void Sequencer::FinishDay() {
     if (z_.settings.LogOptions == 3) ++z_.settings.LogCounter;
     z_.log().add(QStringLiteral("FINISHED"));
     z_.log().SaveRunLogChecked(QStringLiteral("Unable to Save Log to "));
-    z_.MidnightTimer.start();
+    z_.autoRuns().ArmMidnightTimer();
 }
 
 }  // namespace harbex

@@ -69,7 +69,7 @@ void SetCommands::BuildDefaultSet(bool withDefaultPath) {
     z_.DelayTimeChange(5);
     m.ShedType = 0;
     m.DowSelect = 1;
-    v.MounthPickerVisible = false;
+    v.ShedBox = ScheduleBoxFor(m.ShedType);
     m.MounthPicker = 0;
     s.PromptMissed = 1;
     s.EnabLog = false;

@@ -3,6 +3,7 @@
 #include "app/harbexzodi.h"
 #include "drives/drivelists.h"
 #include "platform/platform.h"
+#include "schedule/autoruns.h"
 #include "schedule/sequencelist.h"
 #include "sets/setcommands.h"
 #include "sets/setfile.h"
@@ -113,7 +114,7 @@ void SetReaderWriter::applyLoadedSet(const QStringList& lines) {
     }
     z_.view.CommactivelabVisible = m.Extensions == 2;
     z_.panels.set(6, FixedOptionCode(m.FixedOption));
-    z_.view.MounthPickerVisible = m.ShedType == 3;
+    z_.autoRuns().ShedTypeClick();
 }
 
 // ---- writing ----

@@ -165,7 +165,7 @@ TEST_F(SetCommandsTest, TheDefaultSetHasNoSourceNoDestinationAndUpdateOnlyParame
     EXPECT_EQ(m.ShedType, 0);
     EXPECT_EQ(m.DowSelect, 1);
     EXPECT_EQ(m.MounthPicker, 0);
-    EXPECT_FALSE(z.view.MounthPickerVisible);
+    EXPECT_FALSE(z.view.ShedBox.MounthPickerVisible);
     EXPECT_FALSE(z.view.CommactivelabVisible);
     EXPECT_TRUE(z.view.Daylist.isEmpty());
     EXPECT_FALSE(z.view.usebrowser);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QFrame>
+
+class QProgressBar;
+
+namespace harbex {
+
+class THarbexZoDi;
+
+// The panel "Counting down to AutoBackup" that shows over the main window before an automatic
+// run, with "Abort Backup", "Backup Now" and the bar that fills while the countdown runs. It
+// shows the window state's countdown values and holds none of its own.
+class CountdownPanel : public QFrame {
+    Q_OBJECT
+  public:
+    explicit CountdownPanel(THarbexZoDi& z);
+    void refresh();
+
+  private:
+    void place();
+    THarbexZoDi& z_;
+    QProgressBar* bar_ = nullptr;
+};
+
+}  // namespace harbex
