@@ -53,5 +53,39 @@ TEST(Schedule, TimeToNextText) {
     EXPECT_EQ(TimeToNextText(-1), QStringLiteral("Next Backup due in -1 Minutes"));
 }
 
+// The box reads as a sentence: which controls show, top to bottom, with their linking words.
+TEST(Schedule, TheScheduleBoxShowsTheControlsOfItsType) {
+    struct Row {
+        int type;
+        QString shown;
+        QString upper, mid, lower;
+        int timeTop;
+    };
+    const Row rows[] = {
+        {0, "UpperText", "at", "", "", 32},
+        {1, "UpperText DowSelect MidText", "on", "at", "", 64},
+        {2, "UpperText DomPicker Daytype MidText", "on the", "at", "", 64},
+        {3, "UpperText DomPicker Daytype MidText MounthPicker Lowertext", "on the", "of", "at", 98},
+        {-1, "", "", "", "", 32},
+    };
+    for (const Row& row : rows) {
+        const ScheduleBox box = ScheduleBoxFor(row.type);
+        QStringList shown;
+        if (box.UpperTextVisible) shown << QStringLiteral("UpperText");
+        if (box.DowSelectVisible) shown << QStringLiteral("DowSelect");
+        if (box.DomPickerVisible) shown << QStringLiteral("DomPicker");
+        if (box.DaytypeVisible) shown << QStringLiteral("Daytype");
+        if (box.MidTextVisible) shown << QStringLiteral("MidText");
+        if (box.MounthPickerVisible) shown << QStringLiteral("MounthPicker");
+        if (box.LowertextVisible) shown << QStringLiteral("Lowertext");
+        EXPECT_EQ(shown.join(u' '), row.shown) << row.type;
+        EXPECT_EQ(box.UpperText, row.upper) << row.type;
+        EXPECT_EQ(box.MidText, row.mid) << row.type;
+        EXPECT_EQ(box.Lowertext, row.lower) << row.type;
+        EXPECT_EQ(box.Daytype, QStringLiteral("st")) << "whatever the day";
+        EXPECT_EQ(box.TimePickerTop, row.timeTop) << row.type;
+    }
+}
+
 }  // namespace
 }  // namespace harbex
