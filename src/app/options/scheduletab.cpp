@@ -14,7 +14,11 @@ namespace harbex {
 
 QWidget* BuildScheduleTab(THarbexZoDi& z, OptionsBinder& b) {
     auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
+    auto* outer = new QVBoxLayout(page);
+    auto* columns = new QHBoxLayout;
+    outer->addLayout(columns, 1);
+    auto* layout = new QVBoxLayout;
+    columns->addLayout(layout);
     layout->addWidget(b.check(
         QStringLiteral("SequencingMode"), QStringLiteral("Enable &Sequencing Mode"),
         [&z] { return z.settings.SequencingMode; },
@@ -61,7 +65,9 @@ QWidget* BuildScheduleTab(THarbexZoDi& z, OptionsBinder& b) {
                                     QStringLiteral("Scheduling 1")));
     buttons->addStretch(1);
     layout->addLayout(buttons);
-    AddExitAndHelp(layout, z, b, 62);
+    // Built after the left column, so that Tab reads the page column by column.
+    columns->addWidget(BuildScheduleBox(z, b), 0, Qt::AlignTop);
+    AddExitAndHelp(outer, z, b, 62);
     return page;
 }
 
