@@ -347,6 +347,8 @@ void THarbexZoDi::SetFileTypeCaptions() {}
 void THarbexZoDi::StartUpClick() {}
 void THarbexZoDi::DoAllClick() {
     log_->add(QStringLiteral("Backup runs are not available in this version"));
+    // What follows every export, as the export step's last action.
+    autoRuns_->AfterRunStep();
 }
 
 void THarbexZoDi::refreshCountdownPanel() {

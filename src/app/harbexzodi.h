@@ -174,7 +174,8 @@ class THarbexZoDi : public QMainWindow {
     void StartUpClick();         // launch at start-up
 
     // The full backup run of an automatic start (no sender). The backup run is not part of this
-    // build yet: until it is, the run is logged as not done.
+    // build yet: until it is, the run is logged as not done and the step after every export
+    // follows.
     void DoAllClick();
 
     // Small operations of the archive names list that the set file needs now; they move to

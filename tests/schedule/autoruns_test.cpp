@@ -36,10 +36,12 @@ class AutoRunsTest : public ScheduledSetTest {
     }
     void advance(int seconds) { world.clock().advanceMs(seconds * 1000LL); }
     // The backup run of this build leaves one line in the log; a run counts as started when a
-    // new such line is there.
+    // new such line is there (in the RunLog, or in the file when the step after it wrote it).
     int runs(THarbexZoDi& z) {
-        return static_cast<int>(
-            z.log().RunLog.count(QStringLiteral("Backup runs are not available in this version")));
+        const QString line = QStringLiteral("Backup runs are not available in this version");
+        const auto inLog = static_cast<int>(z.log().RunLog.count(line));
+        if (inLog > 0) return inLog;
+        return static_cast<int>(world.readFile(z.settings.LogFileName).count(line.toUtf8()));
     }
 };
 
@@ -260,7 +262,6 @@ TEST_F(AutoRunsTest, ARunAtStartUpSetClosesTheProgramFiveSecondsAfterItsRun) {
     THarbexZoDi& z = startWith(writeSet(QStringLiteral("auto.bus"), 2, 0, QTime(9, 0)),
                                QDateTime(kMonday, QTime(10, 0)));
     z.autoRuns().TimerTimeout();
-    z.autoRuns().AfterRunStep();
     EXPECT_EQ(z.panels[4], QStringLiteral("SHUTTING DOWN"));
     EXPECT_EQ(z.ShutDown.interval(), 5000);
     const QByteArray log = world.readFile(z.settings.LogFileName);
