@@ -1,5 +1,6 @@
 #include "app/countdownpanel.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -33,6 +34,12 @@ CountdownPanel::CountdownPanel(THarbexZoDi& z) : QFrame(&z), z_(z) {
     bar_->setTextVisible(false);
     layout->addWidget(bar_, 2, 0, 1, 2);
     hide();
+    z_.installEventFilter(this);
+}
+
+bool CountdownPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &z_ && event->type() == QEvent::Resize && isVisible()) place();
+    return QFrame::eventFilter(watched, event);
 }
 
 void CountdownPanel::refresh() {

@@ -17,6 +17,10 @@ class CountdownPanel : public QFrame {
     explicit CountdownPanel(THarbexZoDi& z);
     void refresh();
 
+  protected:
+    // Keeps the panel in the middle when the window changes size.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void place();
     THarbexZoDi& z_;

@@ -356,12 +356,11 @@ void THarbexZoDi::refreshCountdownPanel() {
 }
 
 void THarbexZoDi::restoreWindow() {
-    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-    if (isVisible()) {
-        showNormal();
-        raise();
-        activateWindow();
-    }
+    // A maximised window stays maximised; only the minimised state is left.
+    if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+    if (!isVisible()) return;
+    raise();
+    activateWindow();
 }
 
 bool THarbexZoDi::LoadArchiveNames(const QString& path) {

@@ -5,6 +5,7 @@
 #include "app/harbexzodi.h"
 #include "engine/engines.h"
 #include "platform/platform.h"
+#include "schedule/autoruns.h"
 #include "sets/setreaderwriter.h"
 #include "ui/newsetform.h"
 #include "util/stringutils.h"
@@ -69,8 +70,8 @@ void SetCommands::BuildDefaultSet(bool withDefaultPath) {
     z_.DelayTimeChange(5);
     m.ShedType = 0;
     m.DowSelect = 1;
-    v.ShedBox = ScheduleBoxFor(m.ShedType);
     m.MounthPicker = 0;
+    z_.autoRuns().ShedTypeClick();
     s.PromptMissed = 1;
     s.EnabLog = false;
     s.LogOptions = 1;
