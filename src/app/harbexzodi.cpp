@@ -9,7 +9,10 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "engine/archivenames.h"
+#include "engine/archivenaming.h"
 #include "engine/collector.h"
+#include "engine/compressor.h"
 #include "engine/engines.h"
 #include "log/runlogbook.h"
 #include "platform/platform.h"
@@ -17,6 +20,7 @@
 #include "schedule/sequencelist.h"
 #include "schedule/sequencer.h"
 #include "sets/setcommands.h"
+#include "ui/archivesform.h"
 #include "ui/optionswindow.h"
 
 namespace harbex {
@@ -29,7 +33,10 @@ THarbexZoDi::THarbexZoDi(QWidget* parent)
       sequence_(std::make_unique<SequenceList>(*this)),
       sequencer_(std::make_unique<Sequencer>(*this)),
       autoRuns_(std::make_unique<AutoRuns>(*this)),
-      engines_(std::make_unique<Engines>(*this)) {
+      engines_(std::make_unique<Engines>(*this)),
+      naming_(std::make_unique<ArchiveNaming>(*this)),
+      archiveNames_(std::make_unique<ArchiveNamesList>(*this)),
+      compressor_(std::make_unique<Compressor>(*this)) {
     setWindowTitle(QStringLiteral("Harbex"));
     resize(860, 560);
     settings = AppSettings::Defaults(programFolder(), CurrentPlatform().defaults);
@@ -43,6 +50,7 @@ THarbexZoDi::THarbexZoDi(QWidget* parent)
     buildToolBar();
     buildCentralArea();
     panels.attach(statusBar());
+    archivesForm_ = std::make_unique<TArchivesForm>(*archiveNames_, this);
 }
 
 THarbexZoDi::~THarbexZoDi() = default;
@@ -80,8 +88,11 @@ void THarbexZoDi::buildCommands() {
     add("CollectFiles", "Collect Files", "Collect the files to back up",
         [&c] { c.CollectClick(); });
     add("Collect", "Collect Files", "Collect the files to back up", [&c] { c.CollectClick(); });
-    add("CreateZipFiles", "Create Zip Files", "Create Zip Files", nullptr, false);
-    add("Zipup", "Create Zip Files", "Create Zip Files", nullptr, false);
+    Compressor& zip = *compressor_;
+    add("CreateZipFiles", "Create Zip Files", "Create Zip Files", [&zip] { zip.ZipupClick(); });
+    add("Zipup", "Create Zip Files", "Create Zip Files", [&zip] { zip.ZipupClick(); });
+    add("ArchiveBtn", "Named Archive Editor", "Opens the Named Archive Editor",
+        [this] { archiveNames_->ArchiveClick(); });
     add("ExportFiles", "Export Files", "Copy the collected files to their destinations", nullptr,
         false);
     add("StartBackup", "Start Backup", "Start Backup", nullptr, false);
@@ -155,6 +166,7 @@ void THarbexZoDi::buildToolBar() {
         {"Savebkset", QStyle::SP_DialogSaveButton},
         {"Collect", QStyle::SP_FileDialogContentsView},
         {"Zipup", QStyle::SP_DriveHDIcon},
+        {"ArchiveBtn", QStyle::SP_FileDialogInfoView},
         {"DoAll", QStyle::SP_MediaPlay},
         {"CreateDailys", QStyle::SP_FileDialogNewFolder},
         {"Network", QStyle::SP_DriveNetIcon},
@@ -260,15 +272,6 @@ void THarbexZoDi::RestoreBtnClick() {
         if (!model.Drivelist.contains(model.RemovedList[i]))
             model.Drivelist << model.RemovedList[i];
     model.RemovedList.clear();
-}
-
-bool THarbexZoDi::LoadArchiveNames(const QString& path) {
-    const TextReadResult read = Files().readLines(path);
-    if (!read.ok) return false;
-    ArchiveNames.clear();
-    for (const QString& line : read.lines)
-        if (!line.trimmed().isEmpty()) ArchiveNames << line.trimmed();
-    return true;
 }
 
 }  // namespace harbex

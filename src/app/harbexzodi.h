@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QSet>
 #include <QStringList>
 #include <QTimer>
 #include <memory>
@@ -22,6 +23,10 @@ class SequenceList;
 class Sequencer;
 class AutoRuns;
 class Engines;
+class ArchiveNaming;
+class ArchiveNamesList;
+class Compressor;
+class TArchivesForm;
 class TextWindow;
 
 // Who started the set reader: start-up, the sequencer and the set commands pass the status panel
@@ -77,8 +82,7 @@ class THarbexZoDi : public QMainWindow {
     int UserFolderCount = 0;
     int ReportStart = 0;
     int ReportEnd = 1;
-    QStringList UsedInitials;  // archive initials already used in this run
-    QStringList ArchiveNames;  // the user's archive names of the set
+    QSet<QChar> UsedInitials;  // initial letters already given to per-filter archives
 
     // Drives
     std::unique_ptr<QStringList> NetworkList;
@@ -97,6 +101,11 @@ class THarbexZoDi : public QMainWindow {
     Sequencer& sequencer() { return *sequencer_; }
     AutoRuns& autoRuns() { return *autoRuns_; }
     Engines& engines() { return *engines_; }
+    ArchiveNaming& naming() { return *naming_; }
+    ArchiveNamesList& archiveNames() { return *archiveNames_; }
+    Compressor& compressor() { return *compressor_; }
+    // The archive names window, created hidden with the main window and kept until the end.
+    TArchivesForm& archivesForm() { return *archivesForm_; }
 
     // ---- operations shared by several subsystems ----
     void LoadSettings();
@@ -126,11 +135,10 @@ class THarbexZoDi : public QMainWindow {
     bool CheckDriveConnections();   // pre-run drive check
     void SetUpDirsClick();          // daily folder set-up
 
-    // Small operations of the drive lists, the countdown and the archive names list that the set
-    // file needs now; they move to their subsystems when those arrive.
-    void RestoreBtnClick();                      // deactivated drives back to active
-    void AbortAutoClick();                       // cancel a pending countdown
-    bool LoadArchiveNames(const QString& path);  // the ".lst" names list (lines of names)
+    // Small operations of the drive lists and the countdown that the set file needs now; they
+    // move to their subsystems when those arrive.
+    void RestoreBtnClick();  // deactivated drives back to active
+    void AbortAutoClick();   // cancel a pending countdown
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -165,6 +173,10 @@ class THarbexZoDi : public QMainWindow {
     std::unique_ptr<Sequencer> sequencer_;
     std::unique_ptr<AutoRuns> autoRuns_;
     std::unique_ptr<Engines> engines_;
+    std::unique_ptr<ArchiveNaming> naming_;
+    std::unique_ptr<ArchiveNamesList> archiveNames_;
+    std::unique_ptr<Compressor> compressor_;
+    std::unique_ptr<TArchivesForm> archivesForm_;
     std::unique_ptr<TextWindow> optionsWindow_;
     QLabel* centralText_ = nullptr;
 };

@@ -86,13 +86,12 @@ void THarbexZoDi::SetUpCompression() {
 }
 
 void THarbexZoDi::CheckTemporaryFolder() {
-    if (Files().folderExists(settings.ZipTemp)) return;
+    if (engines().PointZipTempSel(settings.ZipTemp)) return;
     if (!settings.SequencingMode)
         Prompts().message(QStringLiteral(
             "Temporary directory for Compressed files is invalid\r Using Root directory"));
-    // The folder list names a folder without its trailing backslash, a drive root with it.
-    const QString folder = programFolder();
-    settings.ZipTemp = folder.endsWith(QStringLiteral(":\\")) ? folder : RemoveBackslash(folder);
+    engines().PointZipTempSel(programFolder());
+    settings.ZipTemp = view.ZipTempSel;
 }
 
 void THarbexZoDi::ShowSplash() {

@@ -36,6 +36,8 @@ struct WindowState {
     QString ZipUtil;
     bool internalEnabled = true;
     bool SelZipUtilityVisible = false;
+    bool LocalPanVisible = false;  // the temporary folder selector
+    QString ZipTempSel;            // the folder the selector shows
     // Schedule controls
     bool MounthPickerVisible = false;
     // Options panel

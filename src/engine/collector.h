@@ -29,9 +29,11 @@ class Collector {
     // The immediate sub-folders of a folder, full paths, in name order.
     QStringList ListSubfolders(const QString& folder);
 
+    // One step of the progress bar CheckBar (0 to 30 in steps of 10, then round again).
+    void advanceCheckBar();
+
   private:
     bool collectAllFilters();
-    void advanceCheckBar();
     void reportUnreadableFolder(const QString& folder, const QString& error);
     // The renamed copy of a later file whose name was seen before; false when it cannot be made.
     bool addRenamedCopy(const QString& path, const QString& name, int counter);

@@ -1,12 +1,16 @@
 #include "platform/filesystem.h"
 
 #include <sys/statvfs.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include "platform/hostpaths.h"
 #include "platform/wildcard.h"
@@ -140,6 +144,31 @@ bool FileSystem::deleteFile(const QString& path, QString* error) const {
     return true;
 }
 
+bool FileSystem::renameFile(const QString& from, const QString& to, QString* error) const {
+    const QString source = toHost(from);
+    const QString target = toHost(to);
+    if (source.isEmpty() || target.isEmpty() || !QFileInfo(source).isFile()) {
+        if (error) *error = NoSuchFile(source.isEmpty() || !QFileInfo(source).isFile() ? from : to);
+        return false;
+    }
+    if (::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData())) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(to, QString::fromLocal8Bit(strerror(errno)));
+        return false;
+    }
+    return true;
+}
+
+bool FileSystem::linkOrCopyFile(const QString& source, const QString& destination,
+                                QString* error) const {
+    const QString from = toHost(source);
+    const QString to = toHost(destination);
+    if (!from.isEmpty() && !to.isEmpty() && !QFileInfo::exists(to) &&
+        ::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return true;
+    return copyFile(source, destination, error);
+}
+
 bool FileSystem::list(const QString& folder, const QString& patterns, ListKind kind,
                       QStringList* names, QString* error) const {
     std::vector<DirEntry> entries;
@@ -255,6 +284,11 @@ bool FileSystem::appendText(const QString& path, const QString& text, QString* e
         return false;
     }
     return true;
+}
+
+QString FileSystem::canonicalFolder(const QString& path) const {
+    const QString host = toHost(path);
+    return host.isEmpty() ? QString() : QFileInfo(host).canonicalFilePath();
 }
 
 bool FileSystem::driveSizeReadable(QChar driveLetter) const {

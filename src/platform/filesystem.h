@@ -46,6 +46,12 @@ class FileSystem {
     bool copyFile(const QString& source, const QString& destination,
                   QString* error = nullptr) const;
     bool deleteFile(const QString& path, QString* error = nullptr) const;
+    // Gives a file its new name in one step, replacing any file of that name.
+    bool renameFile(const QString& from, const QString& to, QString* error = nullptr) const;
+    // A second name for a file's content: a hard link where the folder allows one, else a copy.
+    // Only for files that are replaced as a whole afterwards, never changed in place.
+    bool linkOrCopyFile(const QString& source, const QString& destination,
+                        QString* error = nullptr) const;
 
     // Names (without folder) directly in the folder that match one of the ";"-separated
     // patterns; hidden and system entries are left out; sorted ascending without regard to case.
@@ -62,6 +68,10 @@ class FileSystem {
     // Writes the text as a whole file, atomically: a crash or a full disk never leaves half a file.
     bool writeText(const QString& path, const QString& text, QString* error = nullptr) const;
     bool appendText(const QString& path, const QString& text, QString* error = nullptr) const;
+
+    // The host's one name for a folder, links resolved; empty when it does not exist. Walks that
+    // follow links compare these to visit each real folder once.
+    QString canonicalFolder(const QString& path) const;
 
     // True when the drive is mapped and its folder can be asked for its size.
     bool driveSizeReadable(QChar driveLetter) const;

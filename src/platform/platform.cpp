@@ -30,6 +30,9 @@ QString ZipEngineModuleName() {
 QString UnzipEngineModuleName() {
     return QStringLiteral("libharbexunzdll.so");
 }
+QString StandInZipUtilityName() {
+    return QStringLiteral("harbexzip");
+}
 
 PlatformDefaults PlatformDefaults::Original() {
     return {QStringLiteral("C:\\"), QStringLiteral("C:\\utils\\pkzip.exe"),
@@ -67,8 +70,9 @@ std::unique_ptr<Platform> Platform::CreateReal() {
     platform->programFolder =
         WithBackslash(paths.toProgram(QCoreApplication::applicationDirPath()));
     platform->programFile = paths.toProgram(QCoreApplication::applicationFilePath());
+    platform->executableFolder = platform->programFolder;
     platform->defaults.zipTemp = WithBackslash(paths.toProgram(QDir::tempPath()));
-    platform->defaults.extUtil = platform->programFolder + QStringLiteral("harbexzip");
+    platform->defaults.extUtil = platform->executableFolder + StandInZipUtilityName();
     platform->defaults.logViewer = FindLogViewer(paths);
     return platform;
 }

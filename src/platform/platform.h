@@ -31,9 +31,11 @@ struct PlatformDefaults {
     static PlatformDefaults Original();
 };
 
-// File names of the internal zip engine's two modules, kept in the program's folder.
+// File names of the internal zip engine's two modules and of the stand-in external zip utility,
+// all kept beside the executable.
 QString ZipEngineModuleName();
 QString UnzipEngineModuleName();
+QString StandInZipUtilityName();
 
 // Everything the program asks of the operating system. main() installs the real services;
 // tests install temp folders, a settable clock and scripted answers.
@@ -50,6 +52,9 @@ struct Platform {
     std::unique_ptr<StartList> startList;
     QString programFolder;  // program path of the program's folder, with trailing backslash
     QString programFile;    // program path of the running program file
+    // Program path of the folder holding the executable, the engine modules and the stand-in zip
+    // utility, with trailing backslash.
+    QString executableFolder;
     PlatformDefaults defaults;
 
     // The real services for the running program.

@@ -28,6 +28,12 @@ ProcessRun Processes::runAndWait(const QString& hostProgram, const QStringList& 
     process.setArguments(arguments);
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.setInputChannelMode(QProcess::ForwardedInputChannel);
+    if (!extraEnvironment_.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (auto it = extraEnvironment_.cbegin(); it != extraEnvironment_.cend(); ++it)
+            environment.insert(it.key(), it.value());
+        process.setProcessEnvironment(environment);
+    }
     // Its own process group, so that a time-out also ends whatever the program started.
     process.setChildProcessModifier([] { ::setpgid(0, 0); });
     process.start();
@@ -39,7 +45,7 @@ ProcessRun Processes::runAndWait(const QString& hostProgram, const QStringList& 
     const qint64 pid = process.processId();
     bool timedOut = false;
     if (process.state() != QProcess::NotRunning) {
-        // Repaints go on while waiting, but no clicks reach the window.
+        // The window stays alive while a long program runs: messages are handled meanwhile.
         QEventLoop loop;
         QTimer timer;
         timer.setSingleShot(true);
@@ -49,16 +55,18 @@ ProcessRun Processes::runAndWait(const QString& hostProgram, const QStringList& 
             loop.quit();
         });
         timer.start(static_cast<int>(std::min<quint32>(timeoutMs, 1u << 30)));
-        if (process.state() != QProcess::NotRunning) loop.exec(QEventLoop::ExcludeUserInputEvents);
+        if (process.state() != QProcess::NotRunning) loop.exec();
     }
     if (timedOut && process.state() != QProcess::NotRunning) {
         ::kill(static_cast<pid_t>(-pid), SIGKILL);
         process.kill();
         process.waitForFinished(-1);
         run.status = ProcessRun::Status::TimedOut;
-    } else if (timedOut) {
-        run.status = ProcessRun::Status::Finished;
+        return run;
     }
+    run.status = ProcessRun::Status::Finished;
+    process.waitForFinished(-1);
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     return run;
 }
 

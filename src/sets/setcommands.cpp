@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "app/harbexzodi.h"
+#include "engine/archivenames.h"
 #include "engine/engines.h"
 #include "log/runlogbook.h"
 #include "platform/platform.h"
@@ -101,7 +102,7 @@ void SetCommands::applyLoadedSet(const QStringList& lines) {
     z_.panels.set(2, result.zipParameters);
     if (result.compSeen) z_.panels.set(3, result.compIndicator);
 
-    if (m.FixedOption == 2 && m.Extensions == 0 && z_.ArchiveNames.isEmpty())
+    if (m.FixedOption == 2 && m.Extensions == 0 && z_.archiveNames().Archives.isEmpty())
         Prompts().message(
             QStringLiteral("No archive names file was loaded, Please run the Wizard"));
     if (m.Extensions == 1) {
@@ -193,7 +194,7 @@ void SetCommands::BuildDefaultSet(bool withDefaultPath) {
     m.FixedOption = 0;
     m.Nametype = 1;
     m.NamesFile.clear();
-    z_.ArchiveNames.clear();
+    z_.archiveNames().Reset();
     s.SearchErrors = true;
     m.autotype = 0;
     z_.DelayTimeChange(5);

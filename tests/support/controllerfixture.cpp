@@ -1,6 +1,8 @@
 #include "support/controllerfixture.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace harbex::test {
 
@@ -23,14 +25,37 @@ THarbexZoDi& ControllerTest::start() {
     return controller;
 }
 
+namespace {
+
+// The modules and the utility as the build made them.
+QString Built(const QString& name) {
+    return QStringLiteral(HARBEX_BUILD_FOLDER "/") + name;
+}
+
+// A link is enough: the program only loads or starts the file.
+void LinkInto(TestWorld& world, const QString& builtName, const QString& programPath) {
+    const QString target = world.host(programPath);
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QFile::remove(target);
+    ASSERT_TRUE(QFile::link(Built(builtName), target)) << target.toStdString();
+}
+
+}  // namespace
+
 void ControllerTest::installEngine() {
-    world.writeFile(world.programFolder() + ZipEngineModuleName(), "engine");
-    world.writeFile(world.programFolder() + UnzipEngineModuleName(), "engine");
+    const QString folder = world.platform().executableFolder;
+    LinkInto(world, ZipEngineModuleName(), folder + ZipEngineModuleName());
+    LinkInto(world, UnzipEngineModuleName(), folder + UnzipEngineModuleName());
 }
 
 void ControllerTest::removeEngine() {
-    QFile::remove(world.host(world.programFolder() + ZipEngineModuleName()));
-    QFile::remove(world.host(world.programFolder() + UnzipEngineModuleName()));
+    const QString folder = world.platform().executableFolder;
+    QFile::remove(world.host(folder + ZipEngineModuleName()));
+    QFile::remove(world.host(folder + UnzipEngineModuleName()));
+}
+
+void ControllerTest::installUtility(const QString& programPath) {
+    LinkInto(world, StandInZipUtilityName(), programPath);
 }
 
 void ControllerTest::settingsForLaterStart(const QString& busFile) {

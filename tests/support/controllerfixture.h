@@ -19,10 +19,12 @@ class ControllerTest : public WorldTest {
     // Creates the controller and runs its start-up sequence.
     THarbexZoDi& start();
 
-    // Puts the internal engine's two modules in the program's folder, so that start-up finds a
+    // Puts the internal engine's two modules beside the program, so that start-up finds a
     // compression engine without asking.
     void installEngine();
     void removeEngine();
+    // Puts the stand-in zip utility where "Ext Util" names it (C:\utils\pkzip.exe by default).
+    void installUtility(const QString& programPath = QStringLiteral("C:\\utils\\pkzip.exe"));
     // Settings for a start that is not the first: no splash, the set file named.
     void settingsForLaterStart(const QString& busFile = QString());
     QString setPath(const QString& name) const { return world.programFolder() + name; }
