@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 namespace harbex::zipcore {
 namespace {
@@ -48,11 +49,37 @@ std::uint32_t Crc(const unsigned char* data, std::size_t size) {
     return static_cast<std::uint32_t>(crc);
 }
 
+// One deflate state per thread and level, reset between files: setting one up costs more than
+// compressing a small file.
+class Deflater {
+  public:
+    explicit Deflater(int level) {
+        ok_ = deflateInit2(&stream_, level, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) == Z_OK;
+    }
+    ~Deflater() {
+        if (ok_) deflateEnd(&stream_);
+    }
+    Deflater(const Deflater&) = delete;
+    Deflater& operator=(const Deflater&) = delete;
+    z_stream* get() { return ok_ && deflateReset(&stream_) == Z_OK ? &stream_ : nullptr; }
+
+  private:
+    z_stream stream_{};
+    bool ok_ = false;
+};
+
+z_stream* StreamFor(int level) {
+    thread_local std::vector<std::unique_ptr<Deflater>> deflaters(10);
+    if (level < 0 || level > 9) return nullptr;
+    if (!deflaters[level]) deflaters[level] = std::make_unique<Deflater>(level);
+    return deflaters[level]->get();
+}
+
 bool Deflate(const unsigned char* data, std::size_t size, int level,
              std::vector<unsigned char>& out) {
-    z_stream stream{};
-    if (deflateInit2(&stream, level, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
-        return false;
+    z_stream* s = StreamFor(level);
+    if (!s) return false;
+    z_stream& stream = *s;
     out.resize(deflateBound(&stream, static_cast<uLong>(size)));
     std::size_t in = 0;
     int status = Z_OK;
@@ -68,7 +95,6 @@ bool Deflate(const unsigned char* data, std::size_t size, int level,
         if (status == Z_BUF_ERROR) status = Z_OK;
     }
     out.resize(stream.total_out);
-    deflateEnd(&stream);
     return status == Z_STREAM_END;
 }
 

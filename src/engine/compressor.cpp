@@ -51,27 +51,27 @@ bool Compressor::compress() {
         engines.ZipMaster.AddOptions = options;
     }
     lastArchive_.clear();
-    bool result = true;
-    switch (m.ZipFiles) {
-        case 0:
-            result = singleArchive(temp);
-            break;
-        case 1:
-            result = perFolder(temp);
-            break;
-        case 2:
-            result = perFilter(temp);
-            break;
-        case 3:
-            result = perPair(temp);
-            break;
-        default:
-            break;
-    }
+    if (!makeArchives(temp)) return false;
     z_.panels.set(4, QStringLiteral("Proccessed ") + lastArchive_);
     z_.panels.repaint();
     z_.view.CheckBar = 0;
-    return result;
+    return true;
+}
+
+// A failure ends the step at once: its own message stays in the status bar.
+bool Compressor::makeArchives(const QString& temp) {
+    switch (z_.model.ZipFiles) {
+        case 0:
+            return singleArchive(temp);
+        case 1:
+            return perFolder(temp);
+        case 2:
+            return perFilter(temp);
+        case 3:
+            return perPair(temp);
+        default:
+            return true;
+    }
 }
 
 bool Compressor::checkSource() {

@@ -31,6 +31,7 @@ class Compressor {
     enum class Names { Ready, NoArchives, Failed };
     bool compress();
     bool checkSource();
+    bool makeArchives(const QString& temp);
     bool singleArchive(const QString& temp);
     bool perFolder(const QString& temp);
     bool perFilter(const QString& temp);

@@ -31,9 +31,11 @@ class Expander {
 
   private:
     void folder(const QString& path, const QString& pattern, bool named) {
+        // Each real folder once per pattern, so that a link back up the tree ends the walk.
         const QString real = Files().canonicalFolder(path);
-        if (!real.isEmpty() && visited_.contains(real)) return;
-        visited_.insert(real);
+        const QString key = real + u'\n' + pattern;
+        if (!real.isEmpty() && visited_.contains(key)) return;
+        visited_.insert(key);
         QStringList names;
         QString error;
         if (!Files().list(path, pattern, ListKind::Files, &names, &error)) {

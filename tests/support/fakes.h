@@ -113,3 +113,9 @@ class FakeNetwork : public Network {
 };
 
 }  // namespace harbex::test
+
+// Test failures show texts as texts.
+#include <ostream>
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
