@@ -70,7 +70,8 @@ std::unique_ptr<Platform> Platform::CreateReal() {
     platform->programFolder =
         WithBackslash(paths.toProgram(QCoreApplication::applicationDirPath()));
     platform->programFile = paths.toProgram(QCoreApplication::applicationFilePath());
-    platform->executableFolder = platform->programFolder;
+    platform->executableFolder =
+        WithBackslash(paths.toProgram(QCoreApplication::applicationDirPath()));
     platform->defaults.zipTemp = WithBackslash(paths.toProgram(QDir::tempPath()));
     platform->defaults.extUtil = platform->executableFolder + StandInZipUtilityName();
     platform->defaults.logViewer = FindLogViewer(paths);

@@ -52,7 +52,7 @@ TEST(ArchiveNamingRules, FolderAndFilterParts) {
 
 TEST(ArchiveNamingRules, SchemesInTheOrderTheArchivesAreMade) {
     const QStringList folders{P("C:\\Projects"), P("C:\\My Documents"), P("C:\\")};
-    const QStringList filters{P("*.txt"), P("report*.doc")};
+    const QStringList filters{P("report*.doc"), P("*.txt")};
     const QString temp = P("C:\\Temp\\\\");  // any trailing backslashes become one
     EXPECT_EQ(Names(FolderRows(folders, temp, true)),
               QStringList({P("0:C:\\Temp\\.zip"), P("1:C:\\Temp\\My Documents.zip"),
@@ -61,9 +61,9 @@ TEST(ArchiveNamingRules, SchemesInTheOrderTheArchivesAreMade) {
               QStringList({P("0:C:\\Temp\\.zip"), P("1:C:\\Temp\\MyDoc.zip"),
                            P("2:C:\\Temp\\Projec.zip")}));
     EXPECT_EQ(Names(FolderAndFilterRows(folders, filters, temp)),
-              QStringList({P("0:C:\\Temp\\r.zip"), P("1:C:\\Temp\\f0.zip"),
-                           P("2:C:\\Temp\\MyDr.zip"), P("3:C:\\Temp\\MyDf0.zip"),
-                           P("4:C:\\Temp\\Projr.zip"), P("5:C:\\Temp\\Projf0.zip")}));
+              QStringList({P("0:C:\\Temp\\f1.zip"), P("1:C:\\Temp\\r.zip"),
+                           P("2:C:\\Temp\\MyDf1.zip"), P("3:C:\\Temp\\MyDr.zip"),
+                           P("4:C:\\Temp\\Projf1.zip"), P("5:C:\\Temp\\Projr.zip")}));
     EXPECT_EQ(Names(NumberedRows(1, 2, 3, P("C:"))),
               QStringList({P("0:C:\\fol0.zip"), P("1:C:\\fol1.zip")}));
     EXPECT_EQ(Names(NumberedRows(2, 2, 3, P("C:"))),

@@ -169,6 +169,33 @@ TEST_F(CompressTest, TheEngineSearchesSubFoldersAndKeepsTheirNames) {
                    {P("Docs/Alpha/Sub/deep.txt"), "deep"}});
 }
 
+TEST_F(CompressTest, TheZipOptionsChooseHowTheEngineAdds) {
+    use(Engine::Internal);
+    z->model.ZipFiles = 3;
+    using Z = TZipMaster;
+    struct Case {
+        int zipOptions;
+        bool recurseZip;
+        Z::AddOptionSet expected;
+    };
+    const Case cases[] = {
+        {0, false, Z::AddFreshen},
+        {1, false, Z::AddUpdate},
+        {2, false, {}},
+        {1, true, Z::AddUpdate | Z::AddDirNames | Z::AddRecurseDirs},
+        {2, true, Z::AddDirNames | Z::AddRecurseDirs},
+    };
+    for (const Case& c : cases) {
+        z->model.ZipOptions = c.zipOptions;
+        z->model.RecurseZip = c.recurseZip;
+        ASSERT_TRUE(compress());
+        EXPECT_EQ(z->engines().ZipMaster.AddOptions, c.expected) << c.zipOptions << c.recurseZip;
+    }
+    // Freshen on the fresh archives of the first run would have made nothing; the later runs
+    // updated them, so the archives are there.
+    EXPECT_EQ(z->BackupSet.size(), 3);
+}
+
 TEST_F(CompressTest, BrowserChosenFilesGoIntoTheSingleArchiveWithoutCollecting) {
     use(Engine::Internal);
     z->model.Extensions = 1;
@@ -285,6 +312,12 @@ TEST_F(CompressTest, AFailingOrHangingUtilityEndsTheStepWithoutAnArchive) {
     EXPECT_EQ(world.readFile(P("C:\\Temp\\l.txt")),
               "C:\\Docs\\Alpha\\a1.txt\r\nC:\\Docs\\Beta\\b1.txt\r\nC:\\Docs\\Beta\\b2.txt\r\n"
               "C:\\Docs\\Alpha\\a2.doc\r\n");
+
+    // Per filter the parameter text begins with "-p", so that the utility keeps the folders.
+    z->model.ZipFiles = 2;
+    compress();
+    EXPECT_EQ(world.readFile(P("C:\\Temp\\args")),
+              "-p\nC:\\Temp\\fil1.$$$\n@C:\\Temp\\l.txt\n");
 
     // A missing utility per folder and filter: the step fails too (never a silent success).
     QFile::remove(world.host(P("C:\\utils\\pkzip.exe")));
