@@ -51,9 +51,12 @@ bool Parse(const QStringList& arguments, CommandLine* line) {
     return true;
 }
 
-// Host paths are taken through the drive map too, so that the list holds one kind of path.
+// Host paths are taken through the drive map too, so that the list holds one kind of path. A host
+// path on no drive stays as it is: it then names nothing, and the utility fails instead of
+// leaving the file out.
 QString ProgramPath(const QString& name, const harbex::HostPaths& paths) {
-    return name.startsWith(u'/') ? paths.toProgram(name) : name;
+    const QString program = name.startsWith(u'/') ? paths.toProgram(name) : QString();
+    return program.isEmpty() ? name : program;
 }
 
 std::unique_ptr<harbex::Platform> MakePlatform() {

@@ -9,6 +9,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "drives/dailyfolders.h"
+#include "drives/drivediscovery.h"
+#include "drives/drivelists.h"
 #include "engine/archivenames.h"
 #include "engine/archivenaming.h"
 #include "engine/collector.h"
@@ -20,6 +23,7 @@
 #include "schedule/sequencelist.h"
 #include "schedule/sequencer.h"
 #include "sets/setcommands.h"
+#include "tools/rizivezur.h"
 #include "ui/archivesform.h"
 #include "ui/optionswindow.h"
 
@@ -36,15 +40,24 @@ THarbexZoDi::THarbexZoDi(QWidget* parent)
       engines_(std::make_unique<Engines>(*this)),
       naming_(std::make_unique<ArchiveNaming>(*this)),
       archiveNames_(std::make_unique<ArchiveNamesList>(*this)),
-      compressor_(std::make_unique<Compressor>(*this)) {
+      compressor_(std::make_unique<Compressor>(*this)),
+      discovery_(std::make_unique<DriveDiscovery>(*this)),
+      driveLists_(std::make_unique<DriveLists>(*this)),
+      dailyFolders_(std::make_unique<DailyFolders>(*this)),
+      monitor_(std::make_unique<RizIvezur>(*this)) {
     setWindowTitle(QStringLiteral("Harbex"));
     resize(860, 560);
     settings = AppSettings::Defaults(programFolder(), CurrentPlatform().defaults);
+    NetworkList = std::make_unique<QStringList>();
+    // Known from the start: Local Mode switched on early in start-up already writes the file.
+    NetworkListFile =
+        DriveDiscovery::NetworkListFileFor(programFolder(), CurrentPlatform().programFile);
     Timer.setInterval(5000);
     Delay.setInterval(100);
     ShedTimer.setInterval(60000);
     MidnightTimer.setInterval(1000);
     ShutDown.setInterval(5000);
+    connect(&ShutDown, &QTimer::timeout, this, &THarbexZoDi::ShutDownTimer);
     buildCommands();
     buildMenus();
     buildToolBar();
@@ -66,10 +79,18 @@ void THarbexZoDi::showEvent(QShowEvent* event) {
         QMetaObject::invokeMethod(this, &THarbexZoDi::FormActivate, Qt::QueuedConnection);
 }
 
+bool THarbexZoDi::event(QEvent* event) {
+    // A hint of a menu item or tool button shows as its tooltip; shown in the status bar it would
+    // hide the eight panels while the pointer rests there.
+    if (event->type() == QEvent::StatusTip) return true;
+    return QMainWindow::event(event);
+}
+
 void THarbexZoDi::buildCommands() {
     SetCommands& s = *sets_;
     RunLogBook& l = *log_;
     Collector& c = *collector_;
+    DriveLists& d = *driveLists_;
     auto add = [this](const char* name, const char* text, const char* hint,
                       std::function<void()> handler, bool built = true) {
         commands.add(QString::fromLatin1(name), QString::fromLatin1(text),
@@ -83,7 +104,7 @@ void THarbexZoDi::buildCommands() {
     add("Savebkset", "Save Backup Set &As", "Save Backup Set", [&s] { s.Savedlg(); });
     add("CreateBackupSet", "&Create Backup set", "Create a new backup set",
         [&s] { s.CreateBackupSetClick(); });
-    add("ExitNB", "&Quit Harbex", "Quit Harbex", [this] { close(); });
+    add("ExitNB", "&Quit Harbex", "Quit Harbex", [this] { Exit1Click(); });
     // Backup
     add("CollectFiles", "Collect Files", "Collect the files to back up",
         [&c] { c.CollectClick(); });
@@ -103,8 +124,9 @@ void THarbexZoDi::buildCommands() {
     add("ClearLog", "Clear Log", "Clear Log", [&l] { l.ClearLog1Click(); });
     add("StopSheduledbackups", "Stop Sheduled backups", "Stop Sheduled backups",
         [this] { autoRuns_->StopSheduledbackups1Click(); });
-    add("CreateDailys", "Create Dailys", "Create Daily Folders", nullptr, false);
-    add("Network", "Test Network Connections", "Test Network Connections", nullptr, false);
+    add("CreateDailys", "Create Dailys", "Create Daily Folders",
+        [this] { dailyFolders_->SetUpDirsClick(); });
+    add("Network", "Test Network Connections", "Test Network Connections", [&d] { d.mapnet(); });
     // Wizard
     add(
         "NewBackupset", "New Backup set", "New Backup set", [&s] { s.NewBackupset1Click(); },
@@ -118,6 +140,9 @@ void THarbexZoDi::buildCommands() {
     add("SetDefaults", "Set Defaults", "Set Defaults", [&s] { s.DefsbtnClick(); });
     add("DisplayBUSFile", "Show BUS file", "Show BUS file", nullptr);
     add("EnabLog", "Enable Log File", "Enable Log File", nullptr);
+    add("FindMappedDrives1", "Build Network Drives List", "Build Network Drives List",
+        [this] { discovery_->FindMappedDrives1Click(); });
+    add("LocalMode", "Local Mode", "Local drives instead of network drives", nullptr);
     commands.action(QStringLiteral("LoadSet"))->setShortcut(QKeySequence::Open);
     commands.action(QStringLiteral("SavebackupSet2"))->setShortcut(QKeySequence::Save);
     commands.action(QStringLiteral("ExitNB"))->setShortcut(QKeySequence::Quit);
@@ -129,6 +154,13 @@ void THarbexZoDi::buildCommands() {
     connect(enabLog, &QAction::triggered, this, [this, enabLog] {
         log_->EnabLogExecute();
         enabLog->setChecked(settings.EnabLog);
+    });
+    QAction* localMode = commands.action(QStringLiteral("LocalMode"));
+    localMode->setCheckable(true);
+    connect(localMode, &QAction::triggered, this, [this](bool checked) {
+        // The box changes first; its click handling then asks whether to rebuild the lists.
+        settings.LocalMode = checked;
+        discovery_->LocalModeClick();
     });
 }
 
@@ -148,7 +180,8 @@ void THarbexZoDi::buildMenus() {
          {"CollectFiles", "CreateZipFiles", "ExportFiles", "StartBackup", "", "ViewBackupOperation",
           "", "ViewLogFile", "ClearLog", "", "StopSheduledbackups"});
     menu("Backup &Wizard", {"NewBackupset", "EditExisting"});
-    menu("&Options", {"Summary", "SetDefaults", "OptionsBtn", "", "EnabLog", "DisplayBUSFile"});
+    menu("&Options", {"Summary", "SetDefaults", "OptionsBtn", "", "EnabLog", "DisplayBUSFile", "",
+                      "FindMappedDrives1", "LocalMode", "Network", "CreateDailys"});
 }
 
 void THarbexZoDi::buildToolBar() {
@@ -229,6 +262,7 @@ void THarbexZoDi::DelayTimeChange(int seconds) {
 
 void THarbexZoDi::showSettingsInActions() {
     commands.action(QStringLiteral("EnabLog"))->setChecked(settings.EnabLog);
+    commands.action(QStringLiteral("LocalMode"))->setChecked(settings.LocalMode);
 }
 
 void THarbexZoDi::SaveSettings() {
@@ -252,26 +286,22 @@ void THarbexZoDi::showOptionsPanel(const QString& tab) {
     optionsWindow_->showTab(tab);
 }
 
+void THarbexZoDi::refreshOptionsPanel() {
+    if (optionsWindow_ && optionsWindow_->isVisible()) optionsWindow_->refresh();
+}
+
+void THarbexZoDi::hideOptionsPanel() {
+    view.OptionsVisible = false;
+    if (optionsWindow_) optionsWindow_->hide();
+}
+
 // ---- features that arrive later ----
 
 void THarbexZoDi::WizardBtnClick() {}
-void THarbexZoDi::LocalModeClick() {}
-void THarbexZoDi::FindMappedDrives1Click() {}
 void THarbexZoDi::SetFileTypeCaptions() {}
 void THarbexZoDi::StartUpClick() {}
-bool THarbexZoDi::CheckDriveConnections() {
-    return true;
-}
-void THarbexZoDi::SetUpDirsClick() {}
 void THarbexZoDi::AbortAutoClick() {
     autoRuns_->AbortAutoClick();
-}
-
-void THarbexZoDi::RestoreBtnClick() {
-    for (qsizetype i = model.RemovedList.size() - 1; i >= 0; --i)
-        if (!model.Drivelist.contains(model.RemovedList[i]))
-            model.Drivelist << model.RemovedList[i];
-    model.RemovedList.clear();
 }
 
 }  // namespace harbex

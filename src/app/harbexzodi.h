@@ -28,6 +28,10 @@ class ArchiveNamesList;
 class Compressor;
 class TArchivesForm;
 class TextWindow;
+class DriveDiscovery;
+class DriveLists;
+class DailyFolders;
+class RizIvezur;
 
 // Who started the set reader: start-up, the sequencer and the set commands pass the status panel
 // that names the set file; the menu and toolbar command passes itself and gets a file dialog.
@@ -46,6 +50,28 @@ class THarbexZoDi : public QMainWindow {
     void FormActivate();
     QString BuildTitleText() const;
     QString programFolder() const;
+
+    // ---- closing ----
+    void Exit1Click();      // Files -> "&Quit Harbex" and the toolbar's Exit button
+    bool FormCloseQuery();  // whether the window may close now
+    void FormClose();       // the closing work, once the close is granted
+    void ShutDownTimer();   // closes the window when ShutDown expires
+
+    // Marks work in progress that a close must not cut off in the middle (a collection, a backup
+    // run, start-up). A close requested meanwhile asks the work to stop at its next safe point
+    // (StopRequested) and closes the window as soon as the last such work has returned.
+    class RunScope {
+      public:
+        explicit RunScope(THarbexZoDi& z);
+        ~RunScope();
+        RunScope(const RunScope&) = delete;
+        RunScope& operator=(const RunScope&) = delete;
+
+      private:
+        THarbexZoDi& z_;
+    };
+    // The program is closing: work in progress stops between two files.
+    bool StopRequested = false;
 
     // ---- the shared state ----
     BackupSetModel model;
@@ -84,11 +110,10 @@ class THarbexZoDi : public QMainWindow {
     int ReportEnd = 1;
     QSet<QChar> UsedInitials;  // initial letters already given to per-filter archives
 
-    // Drives
+    // Drives: the candidates found by discovery, their file, and the choice that offers them.
     std::unique_ptr<QStringList> NetworkList;
     QString NetworkListFile;
-    QStringList NetDrives;
-    int NetDrivesIndex = -1;
+    ComboBoxState NetDrives;
 
     // The set text last read or composed; it is what the save commands write.
     QString Netsave;
@@ -106,6 +131,10 @@ class THarbexZoDi : public QMainWindow {
     Compressor& compressor() { return *compressor_; }
     // The archive names window, created hidden with the main window and kept until the end.
     TArchivesForm& archivesForm() { return *archivesForm_; }
+    DriveDiscovery& discovery() { return *discovery_; }
+    DriveLists& driveLists() { return *driveLists_; }
+    DailyFolders& dailyFolders() { return *dailyFolders_; }
+    RizIvezur& monitor() { return *monitor_; }
 
     // ---- operations shared by several subsystems ----
     void LoadSettings();
@@ -118,6 +147,9 @@ class THarbexZoDi : public QMainWindow {
     void setCaption(const QString& caption);
     // Shows the Options panel on a tab (a read-only window until the panel exists).
     void showOptionsPanel(const QString& tab);
+    // Shows the model's current state on the Options panel if it is open.
+    void refreshOptionsPanel();
+    void hideOptionsPanel();
     // Where the set's path is.
     QString busFile() const { return panels.text(1); }
     // Saves the set text to a path; reports a failure with the system's message.
@@ -127,21 +159,18 @@ class THarbexZoDi : public QMainWindow {
 
     // Operations of features that are not part of this build yet. Each does the least that
     // keeps its callers correct and is replaced when its feature arrives.
-    void WizardBtnClick();          // start the set-up wizard
-    void LocalModeClick();          // local drives instead of network drives
-    void FindMappedDrives1Click();  // rebuild the network drive list
-    void SetFileTypeCaptions();     // common file type check box captions
-    void StartUpClick();            // launch at start-up
-    bool CheckDriveConnections();   // pre-run drive check
-    void SetUpDirsClick();          // daily folder set-up
+    void WizardBtnClick();       // start the set-up wizard
+    void SetFileTypeCaptions();  // common file type check box captions
+    void StartUpClick();         // launch at start-up
 
-    // Small operations of the drive lists and the countdown that the set file needs now; they
-    // move to their subsystems when those arrive.
-    void RestoreBtnClick();  // deactivated drives back to active
-    void AbortAutoClick();   // cancel a pending countdown
+    // A small operation of the countdown that the set file needs now; it moves to its subsystem
+    // when that arrives.
+    void AbortAutoClick();  // cancel a pending countdown
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     void buildCommands();
@@ -160,9 +189,9 @@ class THarbexZoDi : public QMainWindow {
     void FirstRunSet();
     void SequencingSet();
     void ManualSet();
-    void LoadNetworkList();
     void StartUpBehaviour();
     void CancelSequencing(const QString& message);
+    void NothingDueToday();
     void ScheduledStart();
     void PromptForMissedBackup();
 
@@ -177,8 +206,15 @@ class THarbexZoDi : public QMainWindow {
     std::unique_ptr<ArchiveNamesList> archiveNames_;
     std::unique_ptr<Compressor> compressor_;
     std::unique_ptr<TArchivesForm> archivesForm_;
+    std::unique_ptr<DriveDiscovery> discovery_;
+    std::unique_ptr<DriveLists> driveLists_;
+    std::unique_ptr<DailyFolders> dailyFolders_;
+    std::unique_ptr<RizIvezur> monitor_;
     std::unique_ptr<TextWindow> optionsWindow_;
     QLabel* centralText_ = nullptr;
+    int runsInProgress_ = 0;
+    bool closeAfterRun_ = false;
+    bool closed_ = false;
 };
 
 }  // namespace harbex

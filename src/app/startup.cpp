@@ -6,6 +6,8 @@
 #include <QPushButton>
 
 #include "app/harbexzodi.h"
+#include "drives/drivediscovery.h"
+#include "drives/drivelists.h"
 #include "engine/engines.h"
 #include "log/runlogbook.h"
 #include "platform/platform.h"
@@ -32,6 +34,8 @@ void THarbexZoDi::FormActivate() {
 }
 
 void THarbexZoDi::StartUpSequence() {
+    // A close requested during start-up's waits takes effect once start-up has finished.
+    const RunScope running(*this);
     Activated = true;
     Idle = true;
     OptionsMayClose = true;
@@ -48,7 +52,8 @@ void THarbexZoDi::StartUpSequence() {
     if (!CurrentPlatform().network->isPresent() && !settings.LocalMode) {
         Prompts().message(QStringLiteral("NO LAN DETECTED, Local Mode has been set"));
         settings.LocalMode = true;
-        LocalModeClick();
+        showSettingsInActions();
+        discovery().LocalModeClick();
     }
     SummaryStale = false;
     UsedInitials.clear();
@@ -62,7 +67,7 @@ void THarbexZoDi::StartUpSequence() {
     panels.set(0, WeekdayName(WeekdayNumber(Now().today())));
     ReportStart = 0;
     ReportEnd = 1;
-    LoadNetworkList();
+    discovery().LoadNetworkList();
     StartUpBehaviour();
 }
 
@@ -179,23 +184,6 @@ void THarbexZoDi::ManualSet() {
         Prompts().message(QStringLiteral("Unable to Save Defaults to ") + path);
 }
 
-void THarbexZoDi::LoadNetworkList() {
-    const QString program = FileNameOf(CurrentPlatform().programFile);
-    const qsizetype dot = program.lastIndexOf(u'.');
-    NetworkListFile =
-        programFolder() + (dot >= 0 ? program.left(dot) : program) + QStringLiteral(".nwf");
-    if (settings.AlwaysBuildNet) FindMappedDrives1Click();
-    if (!Files().fileExists(NetworkListFile)) return;
-    const TextReadResult read = Files().readLines(NetworkListFile);
-    if (!read.ok) {
-        Prompts().message(QStringLiteral("Netlist error"));
-        return;
-    }
-    *NetworkList = read.lines;
-    NetDrives = read.lines;
-    NetDrivesIndex = NetDrives.isEmpty() ? -1 : 0;
-}
-
 // A set that does not run by schedule cannot take part in a sequence.
 void THarbexZoDi::CancelSequencing(const QString& message) {
     panels.set(4, QStringLiteral("BUS ERROR: MANUAL OPERATION"));
@@ -204,6 +192,10 @@ void THarbexZoDi::CancelSequencing(const QString& message) {
 }
 
 void THarbexZoDi::StartUpBehaviour() {
+    if (settings.SequencingMode && SequenceIndex == -1) {
+        NothingDueToday();
+        return;
+    }
     switch (model.autotype) {
         case 0:
             panels.set(4, QStringLiteral("Manual Mode"));
@@ -229,7 +221,7 @@ void THarbexZoDi::StartUpBehaviour() {
                                    "selected', \rManual mode has been set"));
                 model.autotype = 0;
                 panels.set(7, QStringLiteral("MAN"));
-            } else if (CheckDriveConnections()) {
+            } else if (driveLists().CheckDriveConnections()) {
                 autoRuns().StartCountdown();
             } else if (!settings.AbortBox) {
                 Prompts().message(
@@ -239,6 +231,14 @@ void THarbexZoDi::StartUpBehaviour() {
         default:
             break;
     }
+}
+
+// Sequencing found no entry due today: whatever set it looked at last, the day's sequence is over
+// and sequencing stays on for tomorrow. The sequencer's own step shows it and waits for midnight.
+void THarbexZoDi::NothingDueToday() {
+    Idle = false;
+    sequencer().AdvanceSequence();
+    Idle = true;
 }
 
 void THarbexZoDi::ScheduledStart() {

@@ -25,6 +25,15 @@ constexpr std::array<PanelDesign, StatusPanels::kCount> kDesign = {{
     {54, Qt::AlignHCenter, "SEQ"},
 }};
 
+// The width the label needs to show a text whole, frame and margins included.
+int WidthFor(QLabel* label, const QString& text) {
+    const QString kept = label->text();
+    label->setText(text);
+    const int width = label->sizeHint().width();
+    label->setText(kept);
+    return width;
+}
+
 }  // namespace
 
 StatusPanels::StatusPanels() {
@@ -39,8 +48,11 @@ void StatusPanels::attach(QStatusBar* bar) {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setAlignment(kDesign[i].alignment | Qt::AlignVCenter);
         label->setMinimumWidth(kDesign[i].width);
-        // The set's path keeps its design width; short texts such as "Wednesday" may widen
-        // their panel a little rather than lose letters.
+        // The set's path keeps its design width; the weekday panel is at least as wide as its
+        // longest name, so that "Wednesday" never loses letters.
+        if (i == 0)
+            label->setMinimumWidth(
+                std::max(kDesign[i].width, WidthFor(label, QStringLiteral("Wednesday"))));
         if (i == 1) label->setMaximumWidth(kDesign[i].width);
         label->setTextFormat(Qt::PlainText);
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));

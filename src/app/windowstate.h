@@ -5,6 +5,28 @@
 
 namespace harbex {
 
+// A drop-down list with an edit field: its items, the selected item and the text it shows.
+// Selecting an item shows it as the text; emptying the items empties the text as well.
+struct ComboBoxState {
+    QStringList items;
+    int index = -1;
+    QString text;
+    void clear() {
+        items.clear();
+        index = -1;
+        text.clear();
+    }
+    void select(int i) {
+        if (i < 0 || i >= items.size()) return;
+        index = i;
+        text = items[i];
+    }
+    void setItems(const QStringList& lines) {
+        clear();
+        items = lines;
+    }
+};
+
 // What the window shows besides the set itself: visibility and captions of controls that the
 // set's rules switch, the display labels of the engine, and the Options panel's page. Kept as
 // plain data so that the rules can be checked without widgets; the widgets follow it.

@@ -21,7 +21,8 @@ bool PrepareTemporaryArchive(const QString& archive, const QString& temporary, b
 }
 
 bool CommitTemporaryArchive(const QString& temporary, const QString& archive, QString* error) {
-    if (Files().renameFile(temporary, archive, error)) return true;
+    if (Files().renameFile(temporary, archive, error, FileSystem::ExistingFile::Replace))
+        return true;
     DiscardTemporaryArchive(temporary);
     return false;
 }

@@ -37,6 +37,7 @@ void AppendDistinct(const QStringList& folders, QSet<QString>& present, QStringL
 }  // namespace
 
 CollectResult Collector::CollectClick() {
+    const THarbexZoDi::RunScope running(z_);
     BackupSetModel& m = z_.model;
     z_.sets().RefreshOptions();
     const bool quiet = z_.settings.SequencingMode;
@@ -49,16 +50,20 @@ CollectResult Collector::CollectClick() {
         return CollectResult::NothingToCollect;
     }
     z_.collectset.clear();
+    reported_.clear();
     if (m.Zipped && m.RecurseZip) {
         // The engine searches the sub-folders itself, so a pre-scan would pack them twice.
         m.Recurse = false;
         z_.sets().RefreshOptions();
     }
     if (m.Recurse) ExpandSubfolders();
-    if (!collectAllFilters()) {
+    const CollectResult collected = z_.StopRequested ? CollectResult::Stopped : collectAllFilters();
+    if (collected != CollectResult::Collected) {
         // BackupSet is only replaced below, so it still holds the previous result.
         z_.collectset.clear();
-        return CollectResult::FolderUnreadable;
+        if (collected == CollectResult::Stopped)
+            z_.log().add(QStringLiteral("Collection stopped: Harbex is closing"));
+        return collected;
     }
     z_.panels.set(4, QStringLiteral("Collect Finished ") + QString::number(z_.collectset.size()) +
                          QStringLiteral(" Files"));
@@ -66,18 +71,21 @@ CollectResult Collector::CollectClick() {
     z_.BackupSet.clear();
     const int handled = BuildBackupList();
     z_.view.tobackup = QString::number(handled) + QStringLiteral(" Files to backup");
-    WaitSeconds(1);
+    if (!z_.StopRequested) WaitSeconds(1);
     z_.collectset.clear();
-    return CollectResult::Collected;
+    return z_.StopRequested ? CollectResult::Stopped : CollectResult::Collected;
 }
 
 // Both loops run backwards because BuildBackupList reads collectset from its end: the backup
 // list then comes out by filter, by folder and by name, each ascending.
-bool Collector::collectAllFilters() {
+CollectResult Collector::collectAllFilters() {
     for (qsizetype f = z_.model.FilterList.size() - 1; f >= 0; --f)
-        for (qsizetype d = z_.model.DirSource.size() - 1; d >= 0; --d)
-            if (!CollectFilterInFolder(static_cast<int>(f), static_cast<int>(d))) return false;
-    return true;
+        for (qsizetype d = z_.model.DirSource.size() - 1; d >= 0; --d) {
+            if (z_.StopRequested) return CollectResult::Stopped;
+            if (!CollectFilterInFolder(static_cast<int>(f), static_cast<int>(d)))
+                return CollectResult::FolderUnreadable;
+        }
+    return CollectResult::Collected;
 }
 
 bool Collector::CollectFilterInFolder(int filter, int folder) {
@@ -87,11 +95,24 @@ bool Collector::CollectFilterInFolder(int filter, int folder) {
         return true;
     const QString filterText = m.FilterList[filter];
     const QString folderPath = m.DirSource[folder];
+    if (isTemporaryFolder(folderPath)) {
+        // It holds this and earlier runs' renamed copies, which would be collected again and then
+        // overwritten by the copies of this run.
+        skipped(QStringLiteral("Not backed up, the folder ") + folderPath +
+                QStringLiteral(" was skipped: it is the temporary folder"));
+        return true;
+    }
     QStringList names;
     QString error;
     if (!Files().list(folderPath, filterText, ListKind::Files, &names, &error)) {
-        reportUnreadableFolder(folderPath, error);
-        return false;
+        // A folder the set names must be there; one the scan found may have gone meanwhile.
+        if (isOwnFolder(folder)) {
+            reportUnreadableFolder(folderPath, error);
+            return false;
+        }
+        skipped(QStringLiteral("Not backed up, the folder ") + folderPath +
+                QStringLiteral(" was skipped: ") + error);
+        return true;
     }
     z_.panels.set(
         4, QStringLiteral("Collecting ") + filterText + QStringLiteral(" From ") + folderPath);
@@ -101,7 +122,16 @@ bool Collector::CollectFilterInFolder(int filter, int folder) {
     if (m.RecurseZip && m.Zipped) {
         z_.collectset << prefix + filterText;
     } else {
-        for (qsizetype i = names.size() - 1; i >= 0; --i) z_.collectset << prefix + names[i];
+        for (qsizetype i = names.size() - 1; i >= 0; --i) {
+            // "a\b.txt" would read as the file b.txt in a folder a: another file, or none.
+            if (names[i].contains(u'\\')) {
+                skipped(QStringLiteral("Not backed up, the file \"") + names[i] +
+                        QStringLiteral("\" in ") + folderPath +
+                        QStringLiteral(" has a backslash in its name"));
+                continue;
+            }
+            z_.collectset << prefix + names[i];
+        }
     }
     WaitMilliseconds(200);
     return true;
@@ -123,6 +153,23 @@ void Collector::reportUnreadableFolder(const QString& folder, const QString& err
         Prompts().message(text);
 }
 
+void Collector::skipped(const QString& line) {
+    if (reported_.contains(line)) return;
+    reported_.insert(line);
+    z_.log().add(line);
+}
+
+bool Collector::isTemporaryFolder(const QString& folder) const {
+    FolderIdentity temporary;
+    FolderIdentity identity;
+    return Files().folderIdentity(z_.settings.ZipTemp, &temporary) &&
+           Files().folderIdentity(folder, &identity) && identity == temporary;
+}
+
+bool Collector::isOwnFolder(int folder) const {
+    return folder < ownFolderCount();
+}
+
 int Collector::ownFolderCount() const {
     const qsizetype count = z_.UserFolderCount;
     const qsizetype entries = z_.model.DirSource.size();
@@ -141,31 +188,88 @@ void Collector::ExpandSubfolders() {
     AppendDistinct(own, present, m.DirSource);
     // A folder the set lists twice is kept once, so only the distinct ones are its own.
     z_.UserFolderCount = static_cast<int>(m.DirSource.size());
+    Visits visits;
+    FolderIdentity identity;
+    if (Files().folderIdentity(z_.settings.ZipTemp, &identity)) visits.temporary = identity;
+    for (const QString& folder : m.DirSource)
+        if (Files().folderIdentity(folder, &identity)) visits.seen.insert(identity);
     QList<QStringList> levels{m.DirSource};
     do {
         z_.handleMessages();
         const QStringList above = levels.last();
         QStringList level;
-        for (qsizetype i = above.size() - 1; i >= 0; --i) level << ListSubfolders(above[i]);
+        const bool ownFolders = levels.size() == 1;
+        for (qsizetype i = above.size() - 1; i >= 0 && !z_.StopRequested; --i)
+            level << newSubfolders(above[i], ownFolders, visits);
         levels << level;
-    } while (!levels.last().isEmpty());
+    } while (!levels.last().isEmpty() && !z_.StopRequested);
     for (qsizetype k = 1; k < levels.size(); ++k) AppendDistinct(levels[k], present, m.DirSource);
     // The count includes the last level, the one that found nothing.
     z_.view.FolderCount = FolderCountText(m.DirSource.size(), levels.size() - 1);
 }
 
-QStringList Collector::ListSubfolders(const QString& folder) {
-    if (!HasSubfolders(folder)) return {};
+bool Collector::subfolderNames(const QString& folder, QStringList* names, QString* error) {
     std::vector<DirEntry> entries;
-    if (!SearchFolder(folder, &entries)) return {};
-    QStringList names;
-    for (const DirEntry& entry : entries)
-        if (IsSubfolderEntry(entry)) names << entry.name;
+    if (!SearchFolder(folder, &entries, error)) return false;
+    names->clear();
+    for (const DirEntry& entry : entries) {
+        if (!IsSubfolderEntry(entry)) continue;
+        if (entry.name.contains(u'\\')) {
+            skipped(QStringLiteral("Not backed up, the folder \"") + entry.name +
+                    QStringLiteral("\" in ") + RemoveBackslash(folder) +
+                    QStringLiteral(" has a backslash in its name"));
+            continue;
+        }
+        *names << entry.name;
+    }
     // The original system's searches return names in order; the host's come in any order, which
     // would make the backup order change from one run to the next.
-    std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+    std::stable_sort(names->begin(), names->end(), [](const QString& a, const QString& b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });
+    return true;
+}
+
+QStringList Collector::newSubfolders(const QString& folder, bool ownFolder, Visits& visits) {
+    // Every folder found is listed once, here; each one keeps the window alive and can be the
+    // point where a closing program stops the scan.
+    z_.handleMessages();
+    QStringList names;
+    QString error;
+    if (!subfolderNames(folder, &names, &error)) {
+        // A folder of the set's own ends the collection with its message later on.
+        if (!ownFolder)
+            skipped(QStringLiteral("Not backed up, the folder ") + folder +
+                    QStringLiteral(" was skipped: ") + error);
+        return {};
+    }
+    QStringList found;
+    const QString prefix = AddBackslash(folder);
+    for (const QString& name : names) {
+        const QString path = prefix + name;
+        FolderIdentity identity;
+        QString reason;
+        if (!Files().folderIdentity(path, &identity, &reason)) {
+            skipped(QStringLiteral("Not backed up, the folder ") + path +
+                    QStringLiteral(" was skipped: ") + reason);
+            continue;
+        }
+        if (visits.temporary && identity == *visits.temporary) {
+            skipped(QStringLiteral("Not backed up, the folder ") + path +
+                    QStringLiteral(" was skipped: it is the temporary folder"));
+            continue;
+        }
+        // A link to a folder already reached (a loop, or a second way to it) adds nothing.
+        if (visits.seen.contains(identity)) continue;
+        visits.seen.insert(identity);
+        found << path;
+    }
+    return found;
+}
+
+QStringList Collector::ListSubfolders(const QString& folder) {
+    QStringList names;
+    if (!subfolderNames(folder, &names, nullptr)) return {};
     const QString prefix = AddBackslash(folder);
     for (QString& name : names) name.prepend(prefix);
     return names;
@@ -181,12 +285,14 @@ int Collector::BuildBackupList() {
     QSet<QString> seenNames;
     int counter = 0;
     const QStringList& entries = z_.collectset;
-    for (qsizetype i = entries.size() - 1; i >= 0; --i) {
+    for (qsizetype i = entries.size() - 1; i >= 0 && !z_.StopRequested; --i) {
         const QString& entry = entries[i];
         if (handleDuplicates) {
             const QString name = FileNameOf(entry);
             if (seenNames.contains(NameKey(name))) {
                 if (addRenamedCopy(entry, name, counter)) ++counter;
+                // A copy can take a while; the window stays alive between two of them.
+                z_.handleMessages();
                 continue;
             }
             seenNames.insert(NameKey(name));

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
+#include <optional>
+
+#include "platform/filesystem.h"
 
 namespace harbex {
 
@@ -9,11 +13,14 @@ class THarbexZoDi;
 
 // How a collection ended. A run goes on after Collected and after NothingToCollect (the set has
 // no filters or no folders, the backup list keeps its earlier content); it must stop after
-// FolderUnreadable, because the list would silently miss a whole folder.
-enum class CollectResult { Collected, NothingToCollect, FolderUnreadable };
+// FolderUnreadable, because the list would silently miss a whole folder the set names, and after
+// Stopped (the program is closing).
+enum class CollectResult { Collected, NothingToCollect, FolderUnreadable, Stopped };
 
 // Turns the set's folders and filters into the backup list, in a fixed order: by filter, then
 // by folder, then by name; later files with a name seen before become numbered copies.
+// Sub-folders found by the scan that cannot be read, the temporary folder, and names that have
+// no path form here are left out with a line in the run log; the rest is backed up.
 class Collector {
   public:
     explicit Collector(THarbexZoDi& z) : z_(z) {}
@@ -33,14 +40,29 @@ class Collector {
     void advanceCheckBar();
 
   private:
-    bool collectAllFilters();
+    // The real folders the scan has reached, so that a link back up the tree is not followed
+    // round and round.
+    struct Visits {
+        QSet<FolderIdentity> seen;
+        std::optional<FolderIdentity> temporary;
+    };
+    CollectResult collectAllFilters();
     void reportUnreadableFolder(const QString& folder, const QString& error);
+    // One run log line per thing left out, however often the collection meets it.
+    void skipped(const QString& line);
+    // Sub-folder names of a folder in name order; false with the reason when it cannot be read.
+    bool subfolderNames(const QString& folder, QStringList* names, QString* error);
+    // The sub-folders of a folder that the scan has not reached yet, full paths.
+    QStringList newSubfolders(const QString& folder, bool ownFolder, Visits& visits);
+    bool isTemporaryFolder(const QString& folder) const;
+    bool isOwnFolder(int folder) const;
     // The renamed copy of a later file whose name was seen before; false when it cannot be made.
     bool addRenamedCopy(const QString& path, const QString& name, int counter);
     // How many leading entries of DirSource are the set's own folders, before an expansion.
     int ownFolderCount() const;
 
     THarbexZoDi& z_;
+    QSet<QString> reported_;
 };
 
 }  // namespace harbex

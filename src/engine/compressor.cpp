@@ -25,10 +25,20 @@ bool Compressor::CompressFiles() {
     // The step works on shared files (the list file, the temporary archives); a second start
     // from a command while one runs would overwrite them.
     if (running_) return false;
+    // A close meanwhile lets the archive being made finish (it only takes its final name when
+    // complete) and then stops the step before the next one.
+    const THarbexZoDi::RunScope scope(z_);
     running_ = true;
+    stopped_ = false;
     const bool result = compress();
     running_ = false;
-    return result;
+    if (stopped_) z_.log().add(QStringLiteral("Compression stopped: Harbex is closing"));
+    return result && !stopped_;
+}
+
+bool Compressor::stopping() {
+    stopped_ = stopped_ || z_.StopRequested;
+    return stopped_;
 }
 
 bool Compressor::compress() {
@@ -36,6 +46,8 @@ bool Compressor::compress() {
     Engines& engines = z_.engines();
     z_.sets().RefreshOptions();
     if (m.Recurse) z_.collector().ExpandSubfolders();
+    // A scan cut short by a close has not found every folder.
+    if (stopping()) return false;
     const int check = z_.settings.internal ? engines.SetupInternalEngine(true)
                                            : engines.SetupExternalUtility(true);
     if (check != 0) return false;
@@ -94,8 +106,9 @@ bool Compressor::checkSource() {
 // ---- one archive for the whole list ----
 
 bool Compressor::singleArchive(const QString& temp) {
+    // A collection stopped by a close is incomplete: no archive is made of it.
     if (!z_.BrowserFilesChosen && z_.model.Extensions != 2 &&
-        z_.collector().CollectClick() == CollectResult::FolderUnreadable)
+        (z_.collector().CollectClick() == CollectResult::FolderUnreadable || stopping()))
         return false;
     const QString archive = SingleArchivePath(temp, z_.sets().CoreName);
     z_.panels.set(4, kCompressing + archive);
@@ -116,7 +129,7 @@ bool Compressor::perFolder(const QString& temp) {
     const QStringList folders = z_.model.DirSource;
     int n = 0;
     for (qsizetype d = folders.size() - 1; d >= 0; --d, ++n) {
-        if (!collectFolder(static_cast<int>(d))) return false;
+        if (!collectFolder(static_cast<int>(d)) || stopping()) return false;
         QString archive;
         if (!rowFor(n, folders[d], &archive)) return false;
         z_.panels.set(4, kCompressing + archive);
@@ -139,7 +152,7 @@ bool Compressor::perFilter(const QString& temp) {
     const QStringList filters = z_.model.FilterList;
     int n = 0;
     for (qsizetype f = filters.size() - 1; f >= 0; --f, ++n) {
-        if (!collectFilter(static_cast<int>(f))) return false;
+        if (!collectFilter(static_cast<int>(f)) || stopping()) return false;
         QString archive;
         if (!rowFor(n, filters[f], &archive)) return false;
         if (!z_.collectset.isEmpty()) {
@@ -166,6 +179,7 @@ bool Compressor::perPair(const QString& temp) {
     int n = 0;
     for (qsizetype d = folders.size() - 1; d >= 0; --d) {
         for (qsizetype f = filters.size() - 1; f >= 0; --f) {
+            if (stopping()) return false;
             const QString spec = AddBackslash(folders[d]) + filters[f];
             QString archive;
             if (!rowFor(n++, spec, &archive)) return false;
@@ -276,6 +290,8 @@ bool Compressor::makeFromList(const QStringList& list, const QString& archive, E
     const ArchiveAttempt attempt =
         engines.ExternalZip(archive, form, list, AddBackslash(temp) + QStringLiteral("l.txt"));
     if (attempt.outcome != ArchiveOutcome::Failed) return true;
+    // A utility ended by a close is no failure to report: its archive was only abandoned.
+    if (stopping()) return false;
     engines.ReportFailure(archive, attempt, false);
     return false;
 }
@@ -287,6 +303,7 @@ bool Compressor::makeFromSpec(const QString& spec, const QString& archive) {
                              : engines.ExternalZip(archive, ExternalForm::Spec, {spec}, QString());
     if (z_.settings.internal) z_.collector().advanceCheckBar();
     if (attempt.outcome != ArchiveOutcome::Failed) return true;
+    if (stopping()) return false;
     engines.ReportFailure(archive, attempt, z_.settings.SequencingMode);
     return false;
 }

@@ -30,6 +30,8 @@ class Compressor {
   private:
     enum class Names { Ready, NoArchives, Failed };
     bool compress();
+    // True once the program has been asked to close: no further archive is started.
+    bool stopping();
     bool checkSource();
     bool makeArchives(const QString& temp);
     bool singleArchive(const QString& temp);
@@ -49,6 +51,7 @@ class Compressor {
     ProgressPacer pacer_;
     QString lastArchive_;
     bool running_ = false;
+    bool stopped_ = false;
 };
 
 }  // namespace harbex

@@ -38,6 +38,7 @@ ArchiveAttempt Failed(const QString& reason) {
 
 bool Engines::EngineAvailable(Kind kind) const {
     if (kind == Kind::Zipmaster) {
+        // The modules are part of the installed program, not of the user's data.
         const QString folder = CurrentPlatform().executableFolder;
         return Files().fileExists(folder + ZipEngineModuleName()) &&
                Files().fileExists(folder + UnzipEngineModuleName());
@@ -183,7 +184,7 @@ ArchiveAttempt Engines::runExternal(const QString& temporary, ExternalForm form,
     const quint16 show = z_.settings.ShowZipping ? 5 : 0;
     const ProgramRun run =
         RunProgram(z_.settings.ExtUtilPath, ParameterText(temporary, form, entries, listFile),
-                   ExternalTimeoutMs, show);
+                   ExternalTimeoutMs, show, [this] { return z_.StopRequested; });
     if (run.status != QStringLiteral("OK")) return Failed(run.status);
     if (run.exitCode == kNothingToDo) return {ArchiveOutcome::NothingToDo, QString(), {}};
     if (run.exitCode != 0)

@@ -5,6 +5,7 @@
 
 #include "engine/archivefiles.h"
 #include "engine/zipspecs.h"
+#include "platform/deadline.h"
 #include "platform/platform.h"
 #include "util/errors.h"
 #include "zipdll.h"
@@ -117,7 +118,7 @@ void TZipMaster::AddFiles() {
     call.context = &report;
     int32_t status = HarbexZipFailed;
     auto exec = reinterpret_cast<ZipDllExecFunction>(zipExec_);
-    CurrentPlatform().waits->runWhileHandlingMessages([&] { status = exec(&call); });
+    RunWhileHandlingMessages([&] { status = exec(&call); });
     Skipped = specs.problems + report.skipped;
     if (status != HarbexZipWritten) {
         DiscardTemporaryArchive(temporary);
@@ -151,7 +152,7 @@ void TZipMaster::verify(const QString& hostArchive, const QStringList& names) {
     call.nameCount = pointers.size();
     int32_t status = HarbexZipFailed;
     auto exec = reinterpret_cast<UnzDllExecFunction>(unzExec_);
-    CurrentPlatform().waits->runWhileHandlingMessages([&] { status = exec(&call); });
+    RunWhileHandlingMessages([&] { status = exec(&call); });
     if (status == HarbexZipWritten) return;
     DiscardTemporaryArchive(temporary);
     throw HarbexError(QStringLiteral("The new archive could not be read back: ") +

@@ -1,5 +1,6 @@
 #include "engine/zipspecs.h"
 
+#include <QHash>
 #include <QSet>
 
 #include "platform/hostpaths.h"
@@ -32,10 +33,12 @@ class Expander {
   private:
     void folder(const QString& path, const QString& pattern, bool named) {
         // Each real folder once per pattern, so that a link back up the tree ends the walk.
-        const QString real = Files().canonicalFolder(path);
-        const QString key = real + u'\n' + pattern;
-        if (!real.isEmpty() && visited_.contains(key)) return;
-        visited_.insert(key);
+        FolderIdentity real;
+        if (Files().folderIdentity(path, &real)) {
+            QSet<QString>& patterns = visited_[real];
+            if (patterns.contains(pattern)) return;
+            patterns.insert(pattern);
+        }
         QStringList names;
         QString error;
         if (!Files().list(path, pattern, ListKind::Files, &names, &error)) {
@@ -59,7 +62,7 @@ class Expander {
 
     bool recurse_;
     bool keepFolders_;
-    QSet<QString> visited_;
+    QHash<FolderIdentity, QSet<QString>> visited_;
     QSet<QString> seen_;
 };
 

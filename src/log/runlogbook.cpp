@@ -14,6 +14,15 @@ QString LogFolder(const QString& logFileName) {
     return folder.endsWith(u':') ? folder + u'\\' : folder;
 }
 
+// A log file's name with the moment in it: Monday_Harbex.log -> Monday_Harbex_20261207_100000.log
+QString AsideName(const QString& logFileName, const QDateTime& now) {
+    const qsizetype dot = logFileName.lastIndexOf(u'.');
+    const qsizetype slash = logFileName.lastIndexOf(u'\\');
+    const qsizetype end = dot > slash ? dot : logFileName.size();
+    return logFileName.left(end) + u'_' + now.toString(QStringLiteral("yyyyMMdd_HHmmss")) +
+           logFileName.mid(end);
+}
+
 bool LooksLikeProgramPath(const QString& text) {
     return (text.size() >= 2 && text[1] == u':') || text.startsWith(QStringLiteral("\\\\"));
 }
@@ -53,12 +62,23 @@ void RunLogBook::ContinueTodaysLog() {
     if (!Files().fileExists(name)) return;
     if (DateText(Files().lastModified(name).date()) != DateText(Now().today())) return;
     const TextReadResult read = Files().readLines(name);
-    // Start-up must not stop at a question for an unattended start; the reason goes into the log
-    // that replaces the unreadable one.
-    if (read.ok)
+    if (read.ok) {
         RunLog = read.lines;
-    else
-        add(QStringLiteral("Earlier log lines of today could not be read: ") + read.error);
+        return;
+    }
+    // Start-up must not stop at a question for an unattended start, and the next save must not
+    // destroy what the file holds: it is moved aside and the log says where.
+    const QString aside = AsideName(name, Now().now());
+    QString error;
+    QString note = QStringLiteral("Earlier log lines of today could not be read: ") + read.error;
+    if (Files().renameFile(name, aside, &error)) {
+        note += QStringLiteral("; that file was kept as ") + aside;
+    } else {
+        note += QStringLiteral("; that file is kept and this log goes to ") + aside +
+                QStringLiteral(" (") + error + u')';
+        z_.settings.LogFileName = aside;
+    }
+    add(note);
 }
 
 bool RunLogBook::SaveRunLog(QString* error) {
@@ -105,9 +125,10 @@ void RunLogBook::AddClosingLines() {
     add(QStringLiteral("Status ") + z_.panels.text(4));
 }
 
-void RunLogBook::SaveClosingLog() {
+void RunLogBook::SaveClosingLog(bool manualOperation) {
+    if (!manualOperation && RunLog.isEmpty()) return;
     try {
-        AddClosingLines();
+        if (manualOperation) AddClosingLines();
         const QString& name = z_.settings.LogFileName;
         if (!Files().folderExists(LogFolder(name))) {
             Prompts().message(QStringLiteral("Unable to Save Log file to") + name);
@@ -149,7 +170,7 @@ void RunLogBook::ViewLogFile1Click() {
             {QString(),
              QStringLiteral("Execuatable Files [*.exe]|*.exe|Command Files [*.com]|*.com|DOS "
                             "Batch File [*.bat]|*.bat|Any File|*.*"),
-             QStringLiteral("exe"), QStringLiteral("C:\\Windows"), QString()});
+             QStringLiteral("exe"), CurrentPlatform().defaults.viewerFolder, QString()});
         if (chosen) s.LogViewer = *chosen;
         return;
     }

@@ -20,7 +20,8 @@ class RunLogBook {
 
     // Names today's log file by the logging option.
     void SetLogFileName();
-    // A second start on the same day continues the same log.
+    // A second start on the same day continues the same log. A log of today that cannot be read
+    // is renamed aside (the time in its name) and a log line says so.
     void ContinueTodaysLog();
 
     // Writes the file: the lines an earlier save of today already put there and then moved out
@@ -33,9 +34,10 @@ class RunLogBook {
 
     // The lines added when the program closes in manual operation, in order.
     void AddClosingLines();
-    // Closing in manual operation: the closing lines, then a checked save. Any failure is shown
-    // as "Error creating log file" and closing goes on.
-    void SaveClosingLog();
+    // Closing: in manual operation the closing lines, then a checked save. Otherwise the lines
+    // not yet written, if any, without closing lines. Any failure is shown as "Error creating
+    // log file" and closing goes on.
+    void SaveClosingLog(bool manualOperation = true);
 
     // Commands
     void ViewLogFile1Click();

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "platform/hostpaths.h"
+#include "platform/prompter.h"
 
 namespace harbex {
 
@@ -40,28 +41,48 @@ QString InitialPath(const HostPaths& paths, const FileDialogRequest& request) {
 
 }  // namespace
 
+std::optional<QString> ProgramPathOfChoice(const HostPaths& paths, const QString& hostChoice,
+                                           Prompter& prompter, const QString& driveMapFile) {
+    const QString program = paths.toProgram(hostChoice);
+    if (!program.isEmpty()) return program;
+    const QFileInfo info(hostChoice);
+    prompter.message(
+        NoDriveMessage(info.isDir() ? info.absoluteFilePath() : info.absolutePath(), driveMapFile));
+    return std::nullopt;
+}
+
+std::optional<QString> WidgetDialogs::programPath(const QString& hostChoice) const {
+    if (hostChoice.isEmpty()) return std::nullopt;
+    return ProgramPathOfChoice(paths_, hostChoice, prompter_, driveMapFile_);
+}
+
 std::optional<QString> WidgetDialogs::openFile(const FileDialogRequest& request) {
-    const QString chosen =
-        QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title,
-                                     InitialPath(paths_, request), QtFilterFrom(request.filter));
-    if (chosen.isEmpty()) return std::nullopt;
-    return paths_.toProgram(chosen);
+    const QString chosen = QFileDialog::getOpenFileName(
+        DialogOwner(), request.title, InitialPath(paths_, request), QtFilterFrom(request.filter));
+    return programPath(chosen);
 }
 
 std::optional<QString> WidgetDialogs::saveFile(const FileDialogRequest& request) {
-    const QString chosen =
-        QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title,
-                                     InitialPath(paths_, request), QtFilterFrom(request.filter));
-    if (chosen.isEmpty()) return std::nullopt;
-    return WithDefaultExtension(paths_.toProgram(chosen), request.defaultExtension);
+    const QString chosen = QFileDialog::getSaveFileName(
+        DialogOwner(), request.title, InitialPath(paths_, request), QtFilterFrom(request.filter));
+    const auto program = programPath(chosen);
+    if (!program) return std::nullopt;
+    return WithDefaultExtension(*program, request.defaultExtension);
 }
 
 std::optional<QString> WidgetDialogs::chooseFolder(const QString& title,
                                                    const QString& initialFolder) {
-    const QString chosen = QFileDialog::getExistingDirectory(QApplication::activeWindow(), title,
-                                                             paths_.toHost(initialFolder));
+    const QString chosen =
+        QFileDialog::getExistingDirectory(DialogOwner(), title, paths_.toHost(initialFolder));
+    return programPath(chosen);
+}
+
+std::optional<QString> WidgetDialogs::chooseHostFolder(const QString& title,
+                                                       const QString& initialHostFolder) {
+    const QString chosen =
+        QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, initialHostFolder);
     if (chosen.isEmpty()) return std::nullopt;
-    return paths_.toProgram(chosen);
+    return chosen;
 }
 
 }  // namespace harbex

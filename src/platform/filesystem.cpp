@@ -1,5 +1,7 @@
 #include "platform/filesystem.h"
 
+#include <dirent.h>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 #include <QDir>
@@ -29,6 +31,10 @@ DirEntry EntryFor(const QFileInfo& info) {
     entry.hidden = IsHiddenName(entry.name);
     entry.system = !info.isDir() && !info.isFile();
     return entry;
+}
+
+QString UnmappedReason() {
+    return QStringLiteral("The drive is not mapped to a folder");
 }
 
 QString NoSuchFile(const QString& path) {
@@ -62,6 +68,62 @@ QDateTime FileSystem::lastModified(const QString& path) const {
     return QFileInfo(toHost(path)).lastModified();
 }
 
+bool FileSystem::folderIdentity(const QString& path, FolderIdentity* identity,
+                                QString* error) const {
+    const QString host = toHost(path);
+    struct stat info {};
+    const int result =
+        host.isEmpty() ? (errno = ENOENT, -1) : ::stat(QFile::encodeName(host).constData(), &info);
+    if (result == 0 && S_ISDIR(info.st_mode)) {
+        *identity = {static_cast<quint64>(info.st_dev), static_cast<quint64>(info.st_ino)};
+        return true;
+    }
+    if (error) {
+        if (result == 0)
+            *error = QStringLiteral("it is not a folder");
+        else if (errno == ENOENT || errno == ENOTDIR)
+            *error = QStringLiteral("it no longer exists");
+        else if (errno == ENAMETOOLONG)
+            *error = QStringLiteral("its path is longer than this system allows");
+        else if (errno == EACCES)
+            *error = QStringLiteral("access is denied");
+        else if (errno == ELOOP)
+            *error = QStringLiteral("its links lead round in a circle");
+        else
+            *error = QString::fromLocal8Bit(strerror(errno));
+    }
+    return false;
+}
+
+bool FileSystem::renameFile(const QString& from, const QString& to, QString* error,
+                            ExistingFile existing) const {
+    const QString source = toHost(from);
+    const QString target = toHost(to);
+    if (source.isEmpty() || !QFileInfo(source).isFile() || target.isEmpty()) {
+        if (error)
+            *error = target.isEmpty() && !source.isEmpty() ? NoSuchFile(to) : NoSuchFile(from);
+        return false;
+    }
+    if (existing == ExistingFile::Keep) {
+        if (QFileInfo::exists(target)) {
+            if (error)
+                *error = QStringLiteral("Cannot create a file when that file already exists: %1")
+                             .arg(to);
+            return false;
+        }
+        QFile file(source);
+        if (file.rename(target)) return true;
+        if (error) *error = file.errorString();
+        return false;
+    }
+    if (::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData())) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(to, QString::fromLocal8Bit(strerror(errno)));
+        return false;
+    }
+    return true;
+}
+
 qint64 FileSystem::fileSize(const QString& path) const {
     return QFileInfo(toHost(path)).size();
 }
@@ -69,24 +131,38 @@ qint64 FileSystem::fileSize(const QString& path) const {
 bool FileSystem::createFolder(const QString& path, QString* error) const {
     const QString host = toHost(path);
     if (host.isEmpty()) {
-        if (error) *error = NoSuchFile(path);
+        if (error) *error = UnmappedReason();
         return false;
     }
-    const QFileInfo info(host);
-    if (!QFileInfo(info.absolutePath()).isDir() || info.exists()) {
-        if (error)
-            *error = info.exists() ? QStringLiteral(
-                                         "Cannot create a file when that file already "
-                                         "exists: %1")
-                                         .arg(path)
-                                   : NoSuchFile(path);
-        return false;
-    }
-    if (!QDir().mkdir(host)) {
-        if (error) *error = QStringLiteral("Access is denied: %1").arg(path);
+    if (::mkdir(QFile::encodeName(host).constData(), 0777) != 0) {
+        if (error) *error = qt_error_string(errno);
         return false;
     }
     return true;
+}
+
+FolderProbe FileSystem::listFolder(const QString& path) const {
+    // A drive entry is a drive or a network path; anything else would be looked for in the
+    // working folder.
+    if (path.trimmed().isEmpty()) return {false, qt_error_string(ENOENT)};
+    if (SplitProgramPath(path).isRelative())
+        return {false, QStringLiteral("Not a drive or network path")};
+    const QString host = toHost(path);
+    if (host.isEmpty()) return {false, UnmappedReason()};
+    DIR* dir = ::opendir(QFile::encodeName(host).constData());
+    if (!dir) return {false, qt_error_string(errno)};
+    // Reading the first entry is what a listing needs; a dead mount can fail only here.
+    errno = 0;
+    const bool readable = ::readdir(dir) != nullptr || errno == 0;
+    const QString reason = readable ? QString() : qt_error_string(errno);
+    ::closedir(dir);
+    return {readable, reason};
+}
+
+FolderProbe FileSystem::probeFolder(const QString& path, int limitMs) const {
+    const auto probe = withinLimit<FolderProbe>(
+        [path](const FileSystem& files) { return files.listFolder(path); }, limitMs);
+    return probe.value_or(FolderProbe{false, NoAnswerReason(limitMs)});
 }
 
 bool FileSystem::copyFile(const QString& source, const QString& destination, QString* error) const {
@@ -139,21 +215,6 @@ bool FileSystem::deleteFile(const QString& path, QString* error) const {
     QFile file(host);
     if (host.isEmpty() || !file.remove()) {
         if (error) *error = host.isEmpty() ? NoSuchFile(path) : file.errorString();
-        return false;
-    }
-    return true;
-}
-
-bool FileSystem::renameFile(const QString& from, const QString& to, QString* error) const {
-    const QString source = toHost(from);
-    const QString target = toHost(to);
-    if (source.isEmpty() || target.isEmpty() || !QFileInfo(source).isFile()) {
-        if (error) *error = NoSuchFile(source.isEmpty() || !QFileInfo(source).isFile() ? from : to);
-        return false;
-    }
-    if (::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData())) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(to, QString::fromLocal8Bit(strerror(errno)));
         return false;
     }
     return true;
@@ -286,17 +347,15 @@ bool FileSystem::appendText(const QString& path, const QString& text, QString* e
     return true;
 }
 
-QString FileSystem::canonicalFolder(const QString& path) const {
-    const QString host = toHost(path);
-    return host.isEmpty() ? QString() : QFileInfo(host).canonicalFilePath();
-}
-
 bool FileSystem::driveSizeReadable(QChar driveLetter) const {
     if (!paths_.isMapped(driveLetter)) return false;
-    struct statvfs info {};
-    const QByteArray folder = QFile::encodeName(paths_.driveFolder(driveLetter));
-    return statvfs(folder.constData(), &info) == 0 &&
-           QFileInfo(paths_.driveFolder(driveLetter)).isDir();
+    const QString folder = paths_.driveFolder(driveLetter);
+    return RunWithDeadline<bool>([folder] {
+               struct statvfs info {};
+               return statvfs(QFile::encodeName(folder).constData(), &info) == 0 &&
+                      QFileInfo(folder).isDir();
+           })
+        .value_or(false);
 }
 
 QString JoinLinesCrLf(const QStringList& lines) {

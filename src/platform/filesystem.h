@@ -3,11 +3,13 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
-namespace harbex {
+#include "platform/deadline.h"
+#include "platform/hostpaths.h"
 
-class HostPaths;
+namespace harbex {
 
 // One entry of a raw directory search, as the original system's search returns it
 // (including "." and ".." inside a folder).
@@ -19,6 +21,21 @@ struct DirEntry {
 };
 
 enum class ListKind { Files, Folders };
+
+// Whether a folder answered, and the system's reason when it did not.
+struct FolderProbe {
+    bool reachable = false;
+    QString reason;
+};
+// What makes a folder the same folder whatever path leads to it (links included).
+struct FolderIdentity {
+    quint64 device = 0;
+    quint64 inode = 0;
+    bool operator==(const FolderIdentity&) const = default;
+};
+inline size_t qHash(const FolderIdentity& id, size_t seed = 0) {
+    return ::qHash(id.inode, seed) ^ ::qHash(id.device, seed);
+}
 
 struct TextReadResult {
     bool ok = false;
@@ -38,16 +55,42 @@ class FileSystem {
     bool fileExists(const QString& path) const;
     bool folderExists(const QString& path) const;
     QDateTime lastModified(const QString& path) const;
+    // The identity of the folder a path leads to, links followed. False with the reason in plain
+    // words when it cannot be reached (gone, access denied, path too long for this system).
+    bool folderIdentity(const QString& path, FolderIdentity* identity,
+                        QString* error = nullptr) const;
+    // What a rename does when a file of the new name exists already.
+    enum class ExistingFile { Keep, Replace };
+    // Renames a file within its folder or to another folder of the same drive. A file of the new
+    // name is kept and the rename refused, unless it is to be replaced: that happens in one step,
+    // so the new name never names half a file.
+    bool renameFile(const QString& from, const QString& to, QString* error = nullptr,
+                    ExistingFile existing = ExistingFile::Keep) const;
     qint64 fileSize(const QString& path) const;
 
-    // One level, like a plain make-directory: the parent must exist.
+    // One level, like a plain make-directory: the parent must exist. On failure *error is the
+    // system's reason ("Permission denied", "No such file or directory", ...).
     bool createFolder(const QString& path, QString* error = nullptr) const;
+
+    // Whether the folder can be listed: a drive counts as reachable only then. Never waits
+    // longer than limitMs, whatever the mount under the folder does.
+    FolderProbe probeFolder(const QString& path, int limitMs = kProbeLimitMs) const;
+    // The same without the time limit, for work that already runs on a worker.
+    FolderProbe listFolder(const QString& path) const;
+
+    // Runs work on its own copy of this file system (drive map included) on a worker thread and
+    // waits at most limitMs; std::nullopt when the work did not finish in time.
+    template <typename T>
+    std::optional<T> withinLimit(std::function<T(const FileSystem&)> work,
+                                 int limitMs = kProbeLimitMs) const {
+        auto paths = std::make_shared<const HostPaths>(paths_);
+        return RunWithDeadline<T>(
+            [paths, work = std::move(work)] { return work(FileSystem(*paths)); }, limitMs);
+    }
     // Copies a file, replacing any file at the destination.
     bool copyFile(const QString& source, const QString& destination,
                   QString* error = nullptr) const;
     bool deleteFile(const QString& path, QString* error = nullptr) const;
-    // Gives a file its new name in one step, replacing any file of that name.
-    bool renameFile(const QString& from, const QString& to, QString* error = nullptr) const;
     // A second name for a file's content: a hard link where the folder allows one, else a copy.
     // Only for files that are replaced as a whole afterwards, never changed in place.
     bool linkOrCopyFile(const QString& source, const QString& destination,
@@ -69,11 +112,7 @@ class FileSystem {
     bool writeText(const QString& path, const QString& text, QString* error = nullptr) const;
     bool appendText(const QString& path, const QString& text, QString* error = nullptr) const;
 
-    // The host's one name for a folder, links resolved; empty when it does not exist. Walks that
-    // follow links compare these to visit each real folder once.
-    QString canonicalFolder(const QString& path) const;
-
-    // True when the drive is mapped and its folder can be asked for its size.
+    // True when the drive is mapped and its folder answers a size query within the probe limit.
     bool driveSizeReadable(QChar driveLetter) const;
 
   private:

@@ -78,7 +78,9 @@ QStringList PathComponents(const QString& path) {
 
 ProgramPathParts SplitProgramPath(const QString& programPath) {
     ProgramPathParts parts;
-    QString text = programPath.trimmed();
+    // Leading blanks are never part of a path; a trailing blank may be part of a host name.
+    QString text = programPath;
+    while (!text.isEmpty() && text.front().isSpace()) text.remove(0, 1);
     text.replace(u'/', u'\\');
     if (text.startsWith(QStringLiteral("\\\\"))) {
         QStringList items = PathComponents(text);
@@ -143,10 +145,7 @@ QString HostPaths::toHost(const QString& programPath) const {
         below << parts.components;
         return ResolveBelow(CleanHostFolder(networkRoot_), below);
     }
-    if (parts.isRelative()) {
-        return ResolveBelow(QDir::currentPath(), parts.components);
-    }
-    if (!drives_.contains(parts.drive)) return QString();
+    if (parts.isRelative() || !drives_.contains(parts.drive)) return QString();
     return ResolveBelow(drives_.value(parts.drive), parts.components);
 }
 
@@ -173,6 +172,15 @@ QString HostPaths::toProgram(const QString& hostPath) const {
     if (bestDepth < 0) return QString();
     const QStringList rest = absoluteParts.mid(bestDepth);
     return bestRoot + u'\\' + rest.join(u'\\');
+}
+
+QString NoDriveMessage(const QString& hostFolder, const QString& driveMapFile) {
+    return QStringLiteral("The folder ") + hostFolder +
+           QStringLiteral(
+               " is not on any drive that Harbex knows.\r\nTo use it, give it a drive letter: add "
+               "a line such as D=") +
+           hostFolder + QStringLiteral(" to the [Drives] group of ") + driveMapFile +
+           QStringLiteral(", then try again.");
 }
 
 }  // namespace harbex

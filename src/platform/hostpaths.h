@@ -23,9 +23,11 @@ class HostPaths {
     static const QString& DriveMapKey();
 
     // Host path for a program path; components that do not exist yet are kept as written.
-    // An empty result means the path lies on an unmapped drive.
+    // An empty result means the path has no place on this machine: it lies on an unmapped drive,
+    // or it names no drive at all (a relative path never resolves against the working folder).
     QString toHost(const QString& programPath) const;
-    // Program path for a host path: the longest mapped prefix wins.
+    // Program path for a host path: the longest mapped prefix wins. Empty when the host path lies
+    // on no mapped drive and not below the network root: such a path has no program form.
     QString toProgram(const QString& hostPath) const;
 
     bool isMapped(QChar driveLetter) const;
@@ -54,5 +56,9 @@ ProgramPathParts SplitProgramPath(const QString& programPath);
 
 // The non-empty parts of a path or registry key, split at "\" and "/".
 QStringList PathComponents(const QString& path);
+
+// What the user is told about a host folder that lies on no drive: which folder, and how to give
+// it a drive letter in the drive map file.
+QString NoDriveMessage(const QString& hostFolder, const QString& driveMapFile);
 
 }  // namespace harbex

@@ -17,17 +17,19 @@
 namespace harbex {
 
 // Settings whose original defaults only make sense on the original system get working
-// equivalents here, in program-path form. Every such default is in this one table.
+// equivalents here, in program-path form. Every such default is in this one list.
 //
-// | setting     | original default           | this platform                                  |
-// |-------------|----------------------------|------------------------------------------------|
-// | "Zip Temp"  | C:\                        | the host's temporary folder                    |
-// | "Ext Util"  | C:\utils\pkzip.exe         | the bundled stand-in utility beside the program |
-// | "Log View"  | C:\windows\notepad.exe     | xdg-open, or a text editor found on the PATH    |
+// - "Zip Temp", originally C:\: the host's temporary folder.
+// - "Ext Util", originally C:\utils\pkzip.exe: the bundled stand-in utility beside the program.
+// - "Log View", originally C:\windows\notepad.exe: the desktop's opener, or a text editor found
+//   on the PATH.
+// - Where the search for a log viewer starts, originally C:\Windows: the folder of the programs
+//   (/usr/bin).
 struct PlatformDefaults {
     QString zipTemp;
     QString extUtil;
     QString logViewer;
+    QString viewerFolder;
     static PlatformDefaults Original();
 };
 
@@ -50,15 +52,23 @@ struct Platform {
     std::unique_ptr<Processes> processes;
     std::unique_ptr<Network> network;
     std::unique_ptr<StartList> startList;
-    QString programFolder;  // program path of the program's folder, with trailing backslash
-    QString programFile;    // program path of the running program file
-    // Program path of the folder holding the executable, the engine modules and the stand-in zip
-    // utility, with trailing backslash.
+    // The program's folder of the original, where set files, logs and side files live. Here it is
+    // a per-user data folder: $HARBEX_HOME when set, otherwise $XDG_DATA_HOME/Harbex
+    // (~/.local/share/Harbex). Program path with trailing backslash.
+    QString programFolder;
+    // The folder of the running program file, where the engine modules and the stand-in zip
+    // utility live. Program path with trailing backslash; empty when it lies on no drive.
     QString executableFolder;
+    QString programFile;  // program path of the running program file (its name names the ".nwf")
     PlatformDefaults defaults;
+    // Why the program cannot run on this machine as it is set up (its data or temporary folder
+    // cannot be used); empty when it can.
+    QString startupProblem;
 
     // The real services for the running program.
     static std::unique_ptr<Platform> CreateReal();
+    // The host folder of the per-user data, from the environment.
+    static QString DataFolderFromEnvironment();
     // Re-reads the drive map after it was edited in the registry.
     void reloadDriveMap();
 };

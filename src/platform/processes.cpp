@@ -1,6 +1,7 @@
 #include "platform/processes.h"
 
 #include <unistd.h>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
@@ -21,7 +22,8 @@ int StartErrorNumber(const QString& hostProgram) {
 }  // namespace
 
 ProcessRun Processes::runAndWait(const QString& hostProgram, const QStringList& arguments,
-                                 quint32 timeoutMs, quint16 /*showWindow*/) {
+                                 quint32 timeoutMs, quint16 /*showWindow*/,
+                                 const std::function<bool()>& stopWhen) {
     ProcessRun run;
     QProcess process;
     process.setProgram(hostProgram);
@@ -43,7 +45,9 @@ ProcessRun Processes::runAndWait(const QString& hostProgram, const QStringList& 
         return run;
     }
     const qint64 pid = process.processId();
+    const QDeadlineTimer deadline(static_cast<qint64>(timeoutMs));
     bool timedOut = false;
+    bool stopped = false;
     if (process.state() != QProcess::NotRunning) {
         // The window stays alive while a long program runs: messages are handled meanwhile.
         QEventLoop loop;
@@ -55,13 +59,28 @@ ProcessRun Processes::runAndWait(const QString& hostProgram, const QStringList& 
             loop.quit();
         });
         timer.start(static_cast<int>(std::min<quint32>(timeoutMs, 1u << 30)));
+        QTimer poll;
+        if (stopWhen) {
+            QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+                if (!stopWhen()) return;
+                stopped = true;
+                loop.quit();
+            });
+            poll.start(100);
+        }
         if (process.state() != QProcess::NotRunning) loop.exec();
+        // Once the application is quitting the loop returns at once; the program has not been
+        // seen to finish, so wait for it without a loop, up to the same time-out.
+        if (!timedOut && !stopped && process.state() != QProcess::NotRunning &&
+            !process.waitForFinished(static_cast<int>(
+                std::min<qint64>(std::max<qint64>(deadline.remainingTime(), 0), 1 << 30))))
+            timedOut = true;
     }
-    if (timedOut && process.state() != QProcess::NotRunning) {
+    if ((timedOut || stopped) && process.state() != QProcess::NotRunning) {
         ::kill(static_cast<pid_t>(-pid), SIGKILL);
         process.kill();
         process.waitForFinished(-1);
-        run.status = ProcessRun::Status::TimedOut;
+        run.status = stopped ? ProcessRun::Status::Stopped : ProcessRun::Status::TimedOut;
         return run;
     }
     run.status = ProcessRun::Status::Finished;

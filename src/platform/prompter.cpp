@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
@@ -52,7 +53,7 @@ QString TitleFor(IconKind icon) {
 class QuestionBox : public QDialog {
   public:
     QuestionBox(const QString& text, IconKind icon, const Buttons& buttons, int helpContext)
-        : QDialog(QApplication::activeWindow()) {
+        : QDialog(DialogOwner()) {
         setWindowTitle(TitleFor(icon));
         auto* iconLabel = new QLabel;
         const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize);
@@ -89,6 +90,13 @@ class QuestionBox : public QDialog {
 
 }  // namespace
 
+QWidget* DialogOwner() {
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && qobject_cast<QMainWindow*>(window)) return window;
+    return nullptr;
+}
+
 QString ButtonCaption(Button button) {
     switch (button) {
         case Button::Yes:
@@ -114,7 +122,7 @@ QString ButtonCaption(Button button) {
 }
 
 void ShowHelpTopic(int helpContext) {
-    QMessageBox box(QApplication::activeWindow());
+    QMessageBox box(DialogOwner());
     box.setWindowTitle(QStringLiteral("Harbex Help"));
     box.setIcon(QMessageBox::Information);
     box.setText(QStringLiteral("Help topic %1").arg(helpContext));
@@ -122,7 +130,7 @@ void ShowHelpTopic(int helpContext) {
 }
 
 void WidgetPrompter::message(const QString& text) {
-    QMessageBox box(QApplication::activeWindow());
+    QMessageBox box(DialogOwner());
     box.setWindowTitle(QApplication::applicationName());
     box.setTextFormat(Qt::PlainText);
     box.setText(DisplayText(text));

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+class QWidget;
+
 namespace harbex {
 
 enum class IconKind { Warning, Error, Information, Confirmation };
@@ -27,6 +29,10 @@ class WidgetPrompter : public Prompter {
     Button question(const QString& text, IconKind icon, const Buttons& buttons,
                     int helpContext) override;
 };
+
+// The window a box or dialog belongs to, so that it opens centred on it: the active window, or
+// else the program's visible main window (at start-up nothing is active yet).
+QWidget* DialogOwner();
 
 // The program's help: there is no help file, so a help request names its topic.
 void ShowHelpTopic(int helpContext);

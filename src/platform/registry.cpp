@@ -63,19 +63,37 @@ std::optional<Registry::Location> Registry::locate(RegistryRoot root, const QStr
     return location;
 }
 
-std::optional<QString> Registry::readText(RegistryRoot root, const QString& key,
-                                          const QString& name) const {
+std::optional<QVariant> Registry::storedValue(RegistryRoot root, const QString& key,
+                                              const QString& name) const {
     const auto location = locate(root, key);
     if (!location || !QFileInfo::exists(location->file)) return std::nullopt;
     QSettings settings(location->file, QSettings::IniFormat);
     if (!EnterGroups(settings, location->groups, false)) return std::nullopt;
     const QString spelling = ExistingSpelling(settings.childKeys(), name);
     if (spelling.isEmpty()) return std::nullopt;
-    return ValueAsText(settings.value(spelling));
+    return settings.value(spelling);
+}
+
+std::optional<QString> Registry::readText(RegistryRoot root, const QString& key,
+                                          const QString& name) const {
+    const auto value = storedValue(root, key, name);
+    if (!value) return std::nullopt;
+    return ValueAsText(*value);
+}
+
+bool Registry::isTextOrAbsent(RegistryRoot root, const QString& key, const QString& name) const {
+    const auto value = storedValue(root, key, name);
+    return !value || value->typeId() == QMetaType::QString ||
+           value->typeId() == QMetaType::QStringList;
 }
 
 bool Registry::writeText(RegistryRoot root, const QString& key, const QString& name,
                          const QString& value, QString* error) {
+    return writeTexts(root, key, {{name, value}}, error);
+}
+
+bool Registry::writeTexts(RegistryRoot root, const QString& key,
+                          const QList<std::pair<QString, QString>>& values, QString* error) {
     const auto location = locate(root, key);
     if (!location) {
         if (error) *error = QStringLiteral("Invalid registry key %1").arg(key);
@@ -88,14 +106,22 @@ bool Registry::writeText(RegistryRoot root, const QString& key, const QString& n
     }
     QSettings settings(location->file, QSettings::IniFormat);
     EnterGroups(settings, location->groups, true);
-    QString spelling = ExistingSpelling(settings.childKeys(), name);
-    settings.setValue(spelling.isEmpty() ? name : spelling, value);
+    const QStringList stored = settings.childKeys();
+    for (const auto& [name, value] : values) {
+        const QString spelling = ExistingSpelling(stored, name);
+        settings.setValue(spelling.isEmpty() ? name : spelling, value);
+    }
     settings.sync();
     if (settings.status() != QSettings::NoError) {
         if (error) *error = QStringLiteral("Unable to write %1").arg(location->file);
         return false;
     }
     return true;
+}
+
+QString Registry::fileOf(RegistryRoot root, const QString& key) const {
+    const auto location = locate(root, key);
+    return location ? location->file : QString();
 }
 
 bool Registry::deleteValue(RegistryRoot root, const QString& key, const QString& name) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <optional>
 
 namespace harbex {
@@ -19,14 +20,23 @@ class Registry {
 
     std::optional<QString> readText(RegistryRoot root, const QString& key,
                                     const QString& name) const;
+    // False when the value exists but is stored as something other than text (a number or
+    // binary data written by another program), which a text read must not pass off as text.
+    bool isTextOrAbsent(RegistryRoot root, const QString& key, const QString& name) const;
     // Returns false with the system's message in *error when the value cannot be stored.
     bool writeText(RegistryRoot root, const QString& key, const QString& name, const QString& value,
                    QString* error = nullptr);
+    // Writes several values of one key in one go: the file is read once and replaced once.
+    // Returns false with the system's message when they cannot be stored.
+    bool writeTexts(RegistryRoot root, const QString& key,
+                    const QList<std::pair<QString, QString>>& values, QString* error = nullptr);
     bool deleteValue(RegistryRoot root, const QString& key, const QString& name);
     bool keyExists(RegistryRoot root, const QString& key) const;
     QStringList valueNames(RegistryRoot root, const QString& key) const;
 
     QString rootFolder(RegistryRoot root) const;
+    // The host file that holds a key's values (for messages that tell the user where to edit).
+    QString fileOf(RegistryRoot root, const QString& key) const;
 
   private:
     struct Location {
@@ -34,6 +44,8 @@ class Registry {
         QStringList groups;  // key levels below the file
     };
     std::optional<Location> locate(RegistryRoot root, const QString& key) const;
+    std::optional<QVariant> storedValue(RegistryRoot root, const QString& key,
+                                        const QString& name) const;
 
     QString currentUserRoot_;
     QString localMachineRoot_;

@@ -30,8 +30,11 @@ bool MatchFrom(const QString& pattern, qsizetype p, const QString& name, qsizety
 
 bool WildcardMatch(const QString& pattern, const QString& name) {
     if (MatchFrom(pattern, 0, name, 0)) return true;
-    if (pattern.endsWith(QStringLiteral(".*")) && !name.contains(u'.'))
+    if (name.contains(u'.')) return false;
+    // For a name without an extension, "x.*" and "x." both mean "x".
+    if (pattern.endsWith(QStringLiteral(".*")))
         return MatchFrom(pattern.left(pattern.size() - 2), 0, name, 0);
+    if (pattern.endsWith(u'.')) return MatchFrom(pattern.left(pattern.size() - 1), 0, name, 0);
     return false;
 }
 

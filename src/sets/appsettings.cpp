@@ -165,8 +165,9 @@ AppSettings ReadSettings(const Registry& registry, const QString& programFolder,
 }
 
 bool WriteSettings(Registry& registry, const AppSettings& settings, QString* error) {
-    auto write = [&](const QString& name, const QString& value) {
-        return registry.writeText(RegistryRoot::CurrentUser, SettingsKey(), name, value, error);
+    QList<std::pair<QString, QString>> values;
+    auto add = [&values](const QString& name, const QString& value) {
+        values.append({name, value});
     };
     for (const Entry& entry : Table()) {
         QString value;
@@ -176,21 +177,20 @@ bool WriteSettings(Registry& registry, const AppSettings& settings, QString* err
             value = QString::number(settings.**number);
         else
             value = settings.*std::get<QString AppSettings::*>(entry.field);
-        if (!write(Name(entry.writeName), value)) return false;
+        add(Name(entry.writeName), value);
     }
     for (int row = 0; row < 8; ++row) {
         const ShedInfo& info = settings.Sequence[row];
-        const bool ok = write(RowName("SActive", row),
-                              info.Active ? QStringLiteral("1") : QStringLiteral("0")) &&
-                        write(RowName("SHType", row), QString::number(info.SchedType)) &&
-                        write(RowName("FName", row), info.BusFile) &&
-                        write(RowName("SWD", row), QString::number(info.OnWeekday)) &&
-                        write(RowName("SMD", row), QString::number(info.OnMonthDay)) &&
-                        write(RowName("SD", row), DateText(info.OnDate)) &&
-                        write(RowName("ST", row), TimeText(info.AtTime));
-        if (!ok) return false;
+        add(RowName("SActive", row), info.Active ? QStringLiteral("1") : QStringLiteral("0"));
+        add(RowName("SHType", row), QString::number(info.SchedType));
+        add(RowName("FName", row), info.BusFile);
+        add(RowName("SWD", row), QString::number(info.OnWeekday));
+        add(RowName("SMD", row), QString::number(info.OnMonthDay));
+        add(RowName("SD", row), DateText(info.OnDate));
+        add(RowName("ST", row), TimeText(info.AtTime));
     }
-    return true;
+    // One write for all values: the settings file is replaced once per save, not once per value.
+    return registry.writeTexts(RegistryRoot::CurrentUser, SettingsKey(), values, error);
 }
 
 }  // namespace harbex

@@ -59,6 +59,9 @@ struct AppSettings {
     int ViewOptions = 1;  // 0 or 1
     int LogCounter = 0;
     int LastDrive = 0;  // 0 "C" to 23 "Z", -1 no choice
+    // Not stored: back in their design state at every start.
+    bool LogNetSearch = false;   // show the raw network search on the Diags tab
+    bool Showneterrors = false;  // report a failed or cancelled drive mapping
     SequenceTable Sequence;
 
     // The spin edit "DelayTime" (1 to 60 seconds) shows TimerInterval in whole seconds; changing
@@ -79,8 +82,8 @@ const QString& SettingsKey();
 // DelayTime follows the read interval as its spin edit would (see setDelayTime).
 AppSettings ReadSettings(const Registry& registry, const QString& programFolder,
                          const PlatformDefaults& platform);
-// Writes every value; returns false with the system's message at the first value that fails
-// (the values written before stay written).
+// Writes every value in one go, so the settings file is replaced once; returns false with the
+// system's message when the values cannot be stored (then none of them is).
 bool WriteSettings(Registry& registry, const AppSettings& settings, QString* error);
 
 }  // namespace harbex

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "app/harbexzodi.h"
+#include "drives/drivelists.h"
 #include "engine/archivenames.h"
 #include "engine/engines.h"
 #include "log/runlogbook.h"
@@ -84,7 +85,12 @@ bool SetCommands::readSetText(LoadSender sender, QStringList* lines) {
 
 void SetCommands::LoadbackupsetClick(LoadSender sender) {
     QStringList lines;
-    if (!readSetText(sender, &lines)) return;
+    if (!readSetText(sender, &lines)) {
+        // The path still names that file, but the set in memory is another one.
+        if (sender == LoadSender::StatusPanel) unreadSetFile_ = z_.busFile();
+        return;
+    }
+    unreadSetFile_.clear();
     z_.Netsave = JoinLinesCrLf(lines);
     z_.view.Label25 = z_.busFile();
     const bool optionsWereVisible = z_.view.OptionsVisible;
@@ -99,6 +105,8 @@ void SetCommands::applyLoadedSet(const QStringList& lines) {
     BackupSetModel& m = z_.model;
     ControllerReaderHooks hooks(z_);
     const SetReadResult result = ReadSetLines(lines, m, z_.panels.text(2), hooks);
+    // The Drives tab's copies show what the set's drive sections held.
+    z_.driveLists().refillMirrors();
     z_.panels.set(2, result.zipParameters);
     if (result.compSeen) z_.panels.set(3, result.compIndicator);
 
@@ -131,7 +139,7 @@ void SetCommands::applyLoadedSet(const QStringList& lines) {
 // ---- writing ----
 
 void SetCommands::WriteSetText() {
-    if (z_.settings.RestoreDrives) z_.RestoreBtnClick();
+    if (z_.settings.RestoreDrives) z_.driveLists().RestoreBtnClick();
     RefreshOptions();
     BackupSetModel& m = z_.model;
     if (m.Zipped && m.Recurse) {
@@ -206,6 +214,8 @@ void SetCommands::BuildDefaultSet(bool withDefaultPath) {
     s.EnabLog = false;
     s.LogOptions = 1;
     s.ViewOptions = 1;
+    // The folder list was emptied: whatever the user adds now is the set's own.
+    z_.UserFolderCount = 0;
     z_.showSettingsInActions();
     if (withDefaultPath) z_.panels.set(1, z_.programFolder() + QStringLiteral("default.bus"));
     Prompts().message(QStringLiteral("A Default Backup set has been built"));
@@ -336,11 +346,25 @@ void SetCommands::RefreshOptions() {
 
 // ---- saving ----
 
+bool SetCommands::mayReplace(const QString& path) {
+    if (unreadSetFile_.isEmpty() || path.compare(unreadSetFile_, Qt::CaseInsensitive) != 0 ||
+        !Files().fileExists(path))
+        return true;
+    const Button answer = Prompts().question(
+        QStringLiteral("The backup set file ") + path +
+            QStringLiteral(" could not be read, so the set shown is not the one in that file.\r\n"
+                           "Replace that file with the set shown?"),
+        IconKind::Warning, {Button::Yes, Button::Cancel, Button::Help}, 7);
+    if (answer != Button::Yes) return false;
+    unreadSetFile_.clear();
+    return true;
+}
+
 void SetCommands::SavebackupSet2Click() {
     WriteSetText();
     const QString path = z_.busFile();
     if (Files().fileExists(path)) {
-        if (!z_.saveSetText(path)) return;
+        if (!mayReplace(path) || !z_.saveSetText(path)) return;
     } else {
         const Button answer =
             Prompts().question(QStringLiteral("Save New backup Set ") + path, IconKind::Warning,
@@ -367,19 +391,44 @@ void SetCommands::Savedlg() {
 
 bool SetCommands::saveCurrentSetIfItExists() {
     WriteSetText();
-    return !Files().fileExists(z_.busFile()) || z_.saveSetText(z_.busFile());
+    const QString path = z_.busFile();
+    // A file that could not be read is kept unless the user says otherwise; the command goes on.
+    return !Files().fileExists(path) || !mayReplace(path) || z_.saveSetText(path);
+}
+
+void SetCommands::SaveSetOnExit() {
+    const QString path = z_.busFile();
+    if (Files().fileExists(path)) {
+        if (mayReplace(path)) z_.saveSetText(path);
+        return;
+    }
+    const Button answer = Prompts().question(QStringLiteral("Save New backup Set ") + path,
+                                             IconKind::Warning, {Button::Yes, Button::Cancel}, 14);
+    if (answer != Button::Yes) return;
+    if (Files().folderExists(AddBackslash(FolderOf(path))))
+        z_.saveSetText(path);
+    else
+        Prompts().message(QStringLiteral("Unable to Save new backup set to ") + path);
 }
 
 void SetCommands::CreateBackupSetClick() {
     if (!saveCurrentSetIfItExists()) return;
     BuildDefaultSet(false);
     z_.NewSetMode = true;
-    TNewSetForm form(z_.NewSetAnswer, z_.busFile(), &z_);
-    CurrentPlatform().dialogs->execForm(form);
-    z_.NewSetAnswer = form.answer();
+    QString name;
+    for (;;) {
+        TNewSetForm form(z_.NewSetAnswer, z_.busFile(), &z_);
+        CurrentPlatform().dialogs->execForm(form);
+        z_.NewSetAnswer = form.answer();
+        if (z_.NewSetAnswer == 1) break;
+        name = BareSetName(form.NewName->text());
+        if (!name.trimmed().isEmpty()) break;
+        // A set needs a name: ".bus" alone would be a hidden file with no name to show.
+        Prompts().message(QStringLiteral("Invalid Filename ") + z_.programFolder() + name +
+                          QStringLiteral(".bus"));
+    }
     if (z_.NewSetAnswer != 1) {
-        z_.panels.set(
-            1, z_.programFolder() + BareSetName(form.NewName->text()) + QStringLiteral(".bus"));
+        z_.panels.set(1, z_.programFolder() + name + QStringLiteral(".bus"));
         z_.NewSetMode = false;
         z_.commands.setEnabled(QStringLiteral("OptionsBtn"), false);
         z_.showOptionsPanel(QStringLiteral("Misc"));

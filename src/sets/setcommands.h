@@ -27,6 +27,8 @@ class SetCommands {
     void NewBackupset1Click();
     void EditExisting1Click();
     void DefsbtnClick();
+    // Closing with "Save Backup Set on Exit": the set text composed at closing goes to its file.
+    void SaveSetOnExit();
 
     // Summary
     void BuildSummary();
@@ -40,6 +42,9 @@ class SetCommands {
     QString CoreName = QStringLiteral("Keelwi");
 
   private:
+    // A set file that exists but could not be read is not the set in memory: saving over it
+    // without asking would destroy it. Returns whether the path may be written.
+    bool mayReplace(const QString& path);
     bool readSetText(LoadSender sender, QStringList* lines);
     void applyLoadedSet(const QStringList& lines);
     bool saveCurrentSetIfItExists();
@@ -48,6 +53,7 @@ class SetCommands {
     void applyNaming();
     void applyMode();
     THarbexZoDi& z_;
+    QString unreadSetFile_;  // the set file whose last load failed, while the path names it
 };
 
 }  // namespace harbex

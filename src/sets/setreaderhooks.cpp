@@ -1,6 +1,7 @@
 #include "sets/setreaderhooks.h"
 
 #include "app/harbexzodi.h"
+#include "drives/dailyfolders.h"
 #include "engine/archivenames.h"
 #include "engine/engines.h"
 #include "platform/platform.h"
@@ -13,7 +14,7 @@ void ControllerReaderHooks::handleMessages() {
 }
 
 void ControllerReaderHooks::dailyFolderSetUp(const BackupSetModel&) {
-    z_.SetUpDirsClick();
+    z_.dailyFolders().SetUpDirsClick();
 }
 
 void ControllerReaderHooks::specificFolder(const QString& folder) {

@@ -41,8 +41,17 @@ void TNewSetForm::DumpClick() {
 }
 
 void TNewSetForm::ButtonClick(int tag) {
+    if (tag == 1) {
+        reject();
+        return;
+    }
     answer_ = tag;
-    close();
+    accept();
+}
+
+void TNewSetForm::reject() {
+    answer_ = 1;
+    QDialog::reject();
 }
 
 }  // namespace harbex

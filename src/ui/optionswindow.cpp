@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 
 #include "app/harbexzodi.h"
+#include "drives/dailyfolders.h"
+#include "drives/drivelists.h"
 #include "log/runlogbook.h"
 #include "schedule/sequencelist.h"
 #include "sets/setcommands.h"
@@ -40,6 +42,10 @@ TextWindow::TextWindow(THarbexZoDi& z) : QDialog(&z), z_(z) {
     setWindowTitle(QStringLiteral("Harbex Options"));
     resize(640, 480);
     tabs_ = new QTabWidget;
+    dailyFolders_ = ReadOnlyText();
+    tabs_->addTab(dailyFolders_, QStringLiteral("Daily Folders"));
+    drives_ = ReadOnlyText();
+    tabs_->addTab(drives_, QStringLiteral("Drives"));
     auto* summaryPage = new QWidget;
     auto* summaryLayout = new QVBoxLayout(summaryPage);
     summary_ = ReadOnlyText();
@@ -87,6 +93,14 @@ void TextWindow::refresh() {
                              ListBlock(QStringLiteral("Specific destination folders"), m.DestList) +
                              ListBlock(QStringLiteral("Active drives"), m.Drivelist) +
                              ListBlock(QStringLiteral("Deactivated drives"), m.RemovedList));
+    const DailyFolders& dailies = z_.dailyFolders();
+    dailyFolders_->setPlainText(
+        ListBlock(QStringLiteral("Daily Directorys on Network"), dailies.Dailys) +
+        ListBlock(QStringLiteral("Unable to create these directorys"), dailies.FailList));
+    drives_->setPlainText(
+        ListBlock(QStringLiteral("Active Drives"), z_.driveLists().ADrives) +
+        ListBlock(QStringLiteral("De-activated Drives"), z_.driveLists().DDrives) +
+        ListBlock(QStringLiteral("Network List"), *z_.NetworkList));
     for (int r = 1; r <= 8; ++r)
         for (int c = SequenceList::Name; c <= SequenceList::ActiveCell; ++c)
             sequence_->setItem(r - 1, c - 1, new QTableWidgetItem(z_.sequence().cell(r, c)));
@@ -98,7 +112,7 @@ void TextWindow::refresh() {
 
 void TextWindow::showTab(const QString& tab) {
     refresh();
-    int index = 1;
+    int index = tabs_->indexOf(backupSet_);
     for (int i = 0; i < tabs_->count(); ++i)
         if (tabs_->tabText(i) == tab) index = i;
     tabs_->setCurrentIndex(index);

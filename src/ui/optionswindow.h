@@ -17,8 +17,8 @@ class TextWindow : public QDialog {
     Q_OBJECT
   public:
     explicit TextWindow(THarbexZoDi& z);
-    // Brings the window up on a page ("Summary", "Backup Set", "Sequence List", "Diags"; other
-    // pages show the set).
+    // Brings the window up on a page ("Daily Folders", "Drives", "Summary", "Backup Set",
+    // "Sequence List", "Diags"; other pages show the set).
     void showTab(const QString& tab);
     void refresh();
 
@@ -31,6 +31,8 @@ class TextWindow : public QDialog {
     QPlainTextEdit* summary_ = nullptr;
     QPlainTextEdit* setText_ = nullptr;
     QPlainTextEdit* backupSet_ = nullptr;
+    QPlainTextEdit* dailyFolders_ = nullptr;
+    QPlainTextEdit* drives_ = nullptr;
     QTableWidget* sequence_ = nullptr;
     QListWidget* diags_ = nullptr;
 };

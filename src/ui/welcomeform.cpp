@@ -39,9 +39,9 @@ TWelcomeForm::TWelcomeForm(QWidget* parent)
 
     HideSplash = new QCheckBox(this);
     HideSplash->move(40, 328);
-    auto* caption =
+    HideSplashCaption =
         Text(this, QStringLiteral("Show Splash screen at startup"), 62, 327, 9, false, light);
-    caption->setBuddy(HideSplash);
+    HideSplashCaption->setBuddy(HideSplash);
 
     WizardBtn = new QPushButton(QStringLiteral("Start the Wizard"), this);
     WizardBtn->setGeometry(320, 318, 120, 32);
@@ -62,6 +62,11 @@ void TWelcomeForm::makeSplash() {
     CancelBtn->hide();
     WizardBtn->move(224, WizardBtn->y());
     WizardBtn->setText(QStringLiteral("Continue"));
+    setWindowTitle(QStringLiteral("Splash"));
+    // The centred button would cover the caption: the check box goes to its right.
+    const int x = WizardBtn->geometry().right() + 16;
+    HideSplash->move(x, HideSplash->y());
+    HideSplashCaption->move(x + 22, HideSplashCaption->y());
 }
 
 void TWelcomeForm::WizardBtnClick(int tag) {

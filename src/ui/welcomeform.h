@@ -4,6 +4,7 @@
 #include <QTimer>
 
 class QCheckBox;
+class QLabel;
 class QPushButton;
 
 namespace harbex {
@@ -24,6 +25,7 @@ class TWelcomeForm : public QDialog {
     int choice() const { return choice_; }
 
     QCheckBox* HideSplash = nullptr;  // "Show Splash screen at startup"
+    QLabel* HideSplashCaption = nullptr;
     QPushButton* WizardBtn = nullptr;
     QPushButton* CancelBtn = nullptr;
     QTimer D;

@@ -18,14 +18,14 @@ QString RunAndWait(const QString& programPath, const QString& parameters, quint3
 }
 
 ProgramRun RunProgram(const QString& programPath, const QString& parameters, quint32 timeoutMs,
-                      quint16 showWindow) {
+                      quint16 showWindow, const std::function<bool()>& stopWhen) {
     FileSystem& files = Files();
     if (!files.fileExists(programPath) && !files.fileExists(parameters))
         return {QStringLiteral("Process file does not exist"), 0};
     const QString hostProgram = files.toHost(programPath);
     const ProcessRun run = CurrentPlatform().processes->runAndWait(
         hostProgram.isEmpty() ? programPath : hostProgram, SplitWindowsCommandLine(parameters),
-        timeoutMs, showWindow);
+        timeoutMs, showWindow, stopWhen);
     switch (run.status) {
         case ProcessRun::Status::FailedToStart:
             return {QStringLiteral("Create Proccess failed ") + programPath + u' ' + parameters +
@@ -33,6 +33,8 @@ ProgramRun RunProgram(const QString& programPath, const QString& parameters, qui
                     0};
         case ProcessRun::Status::TimedOut:
             return {QStringLiteral("Timeout has occured in waiting for result from compiler."), 0};
+        case ProcessRun::Status::Stopped:
+            return {QStringLiteral("Stopped before it finished"), 0};
         case ProcessRun::Status::Finished:
             break;
     }

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 
 #include "log/runlogbook.h"
@@ -118,6 +119,12 @@ TEST_F(StartUpTest, UntickingTheSplashTurnsItOffForLaterStarts) {
         EXPECT_TRUE(splash.CancelBtn->isHidden());
         EXPECT_EQ(splash.WizardBtn->text(), QStringLiteral("Continue"));
         EXPECT_EQ(splash.WizardBtn->x(), 224);
+        for (QWidget* part : {static_cast<QWidget*>(splash.HideSplash),
+                              static_cast<QWidget*>(splash.HideSplashCaption)}) {
+            EXPECT_FALSE(part->geometry().intersects(splash.WizardBtn->geometry()))
+                << "the button covers nothing";
+            EXPECT_TRUE(splash.rect().contains(part->geometry()));
+        }
         splash.HideSplash->setChecked(false);
         splash.WizardBtn->click();
     });
@@ -127,25 +134,36 @@ TEST_F(StartUpTest, UntickingTheSplashTurnsItOffForLaterStarts) {
     EXPECT_EQ(world.setting(QStringLiteral("Splash")), QStringLiteral("0"));
 }
 
-TEST_F(StartUpTest, SequencingWithNoActiveEntryEndsTheDayAndThenRejectsTheManualSet) {
-    settingsForLaterStart();
-    world.setSetting(QStringLiteral("MMode"), QStringLiteral("1"));
-    const QString busFile = world.programFolder() + QStringLiteral("default.bus");
-    const quint64 waitedBefore = world.waits().totalWaitedMs;
-    THarbexZoDi& z = start();
-    EXPECT_EQ(z.panels[1], QStringLiteral("NO BUS LOADED"));
-    EXPECT_EQ(z.panels[7], QStringLiteral("SEQF"));
-    EXPECT_EQ(z.windowTitle(), z.TitleText);
-    EXPECT_EQ(z.SequenceIndex, -1);
-    EXPECT_GE(world.waits().totalWaitedMs - waitedBefore, 2000u);
-    // The model holds the (default) manual set, so sequencing is cancelled.
-    EXPECT_EQ(z.panels[4], QStringLiteral("BUS ERROR: MANUAL OPERATION"));
-    EXPECT_EQ(
-        world.prompter().messages().last(),
-        QStringLiteral("The loaded Backup-Set has manual operation selected, \rsequencing has "
-                       "been cancelled"));
-    EXPECT_FALSE(z.settings.SequencingMode);
-    EXPECT_FALSE(world.exists(busFile));
+TEST_F(StartUpTest, SequencingWithNothingDueTodayEndsTheDayQuietlyAndStaysOn) {
+    // No active entry at all, and an active entry whose (manual) set is not due today.
+    const QString manual = world.programFolder() + QStringLiteral("manual.bus");
+    for (bool withEntry : {false, true}) {
+        z.reset();
+        world.prompter().clear();
+        settingsForLaterStart();
+        world.setSetting(QStringLiteral("MMode"), QStringLiteral("1"));
+        if (withEntry) {
+            BackupSetModel set;  // a manual set, weekly on Wednesdays; today is a Monday
+            set.autotype = 0;
+            set.ShedType = 1;
+            set.DowSelect = 3;
+            world.writeFile(manual, ComposeSetText(set, 1).toUtf8());
+            world.setSetting(QStringLiteral("SActive2"), QStringLiteral("1"));
+            world.setSetting(QStringLiteral("FName2"), manual);
+        }
+        const quint64 waitedBefore = world.waits().totalWaitedMs;
+        THarbexZoDi& z = start();
+        EXPECT_EQ(z.panels[1], withEntry ? manual : QStringLiteral("NO BUS LOADED"));
+        EXPECT_EQ(z.panels[4], QStringLiteral("No Backup due today"));
+        EXPECT_EQ(z.panels[7], QStringLiteral("SEQF"));
+        EXPECT_EQ(z.windowTitle(), z.TitleText);
+        EXPECT_EQ(z.SequenceIndex, -1);
+        EXPECT_GE(world.waits().totalWaitedMs - waitedBefore, 2000u);
+        EXPECT_TRUE(world.prompter().messages().isEmpty()) << withEntry;
+        EXPECT_TRUE(z.settings.SequencingMode) << "sequencing stays on for tomorrow";
+        EXPECT_TRUE(z.MidnightTimer.isActive());
+        EXPECT_FALSE(world.exists(world.programFolder() + QStringLiteral("default.bus")));
+    }
 }
 
 TEST_F(StartUpTest, AMissingTemporaryFolderFallsBackToTheProgramsFolder) {
@@ -161,6 +179,7 @@ TEST_F(StartUpTest, AMissingTemporaryFolderFallsBackToTheProgramsFolder) {
 TEST_F(StartUpTest, NoNetworkSetsLocalMode) {
     settingsForLaterStart();
     world.network().present = false;
+    world.prompter().answerNext(Button::Cancel);  // keep the drive lists as they are
     THarbexZoDi& z = start();
     EXPECT_TRUE(world.prompter().saw(QStringLiteral("NO LAN DETECTED, Local Mode has been set")));
     EXPECT_TRUE(z.settings.LocalMode);
@@ -239,7 +258,8 @@ TEST_F(StartUpTest, TheNetworkListFileFillsTheDriveChoice) {
     EXPECT_EQ(z.NetworkListFile, QStringLiteral("C:\\Harbex\\Harbex.nwf"));
     EXPECT_EQ(*z.NetworkList,
               (QStringList{QStringLiteral("\\\\S1\\C"), QStringLiteral("\\\\S1\\D")}));
-    EXPECT_EQ(z.NetDrivesIndex, 0);
+    EXPECT_EQ(z.NetDrives.items, *z.NetworkList);
+    EXPECT_EQ(z.NetDrives.text, QStringLiteral("\\\\S1\\C")) << "the first is selected";
 }
 
 TEST_F(StartUpTest, StartUpRunsOnlyOnce) {

@@ -1,18 +1,43 @@
 #include <gtest/gtest.h>
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <climits>
 
 #include "engine/collector.h"
 #include "log/runlogbook.h"
 #include "schedule/sequencelist.h"
 #include "sets/setcommands.h"
 #include "support/controllerfixture.h"
+#include "util/datetimetext.h"
 
 namespace harbex::test {
 namespace {
 
 QString P(const char* path) {
     return QString::fromLatin1(path);
+}
+
+// Removes a folder tree of any depth through file descriptors, where paths would be too long.
+void RemoveDeepTree(int parent, const char* name) {
+    const int fd = ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+    if (fd >= 0) {
+        DIR* dir = ::fdopendir(fd);
+        while (const dirent* entry = ::readdir(dir)) {
+            const std::string child = entry->d_name;
+            if (child == "." || child == "..") continue;
+            if (entry->d_type == DT_DIR)
+                RemoveDeepTree(fd, child.c_str());
+            else
+                ::unlinkat(fd, child.c_str(), 0);
+        }
+        ::closedir(dir);
+    }
+    ::unlinkat(parent, name, AT_REMOVEDIR);
 }
 
 class CollectionTest : public ControllerTest {
@@ -422,6 +447,172 @@ TEST_F(CollectionTest, AFolderAddedToTheSetAfterAnExpansionIsExpandedToo) {
         z->model.DirSource,
         (QStringList{P("C:\\Data\\Top"), P("C:\\Data\\Other"), P("C:\\Data\\Other\\Sub"),
                      P("C:\\Data\\Top\\X"), P("C:\\Data\\Top\\Y"), P("C:\\Data\\Top\\X\\Deep")}));
+}
+
+TEST_F(CollectionTest, LinksToFoldersAreFollowedButEveryRealFolderIsVisitedOnce) {
+    file("C:\\Data\\Top\\top.txt");
+    file("C:\\Data\\Top\\X\\x.txt");
+    file("C:\\Data\\A\\a.txt");
+    file("C:\\Data\\B\\b.txt");
+    auto link = [this](const char* target, const char* name) {
+        ASSERT_TRUE(QFile::link(world.host(P(target)), world.host(P(name)))) << name;
+    };
+    link("C:\\Data\\Top", "C:\\Data\\Top\\self");  // a loop onto itself
+    link("C:\\Data\\Top\\X", "C:\\Data\\Top\\X\\again");
+    link("C:\\Data\\B", "C:\\Data\\A\\toB");  // two folders linked both ways
+    link("C:\\Data\\A", "C:\\Data\\B\\toA");
+    useSet({P("C:\\Data\\Top"), P("C:\\Data\\A")}, {P("*.txt")});
+    z->model.Recurse = true;
+
+    ASSERT_EQ(collect(), CollectResult::Collected);
+
+    EXPECT_EQ(z->model.DirSource, (QStringList{P("C:\\Data\\Top"), P("C:\\Data\\A"),
+                                               P("C:\\Data\\A\\toB"), P("C:\\Data\\Top\\X")}));
+    EXPECT_EQ(z->view.FolderCount, P("4 Folders 2 Levels "));
+    EXPECT_EQ(z->BackupSet,
+              (QStringList{P("C:\\Data\\Top\\top.txt"), P("C:\\Data\\A\\a.txt"),
+                           P("C:\\Data\\A\\toB\\b.txt"), P("C:\\Data\\Top\\X\\x.txt")}));
+    EXPECT_TRUE(z->DuplicateCopies->isEmpty()) << "no file is reached twice";
+}
+
+TEST_F(CollectionTest, FoundFoldersThatCannotBeReadAreSkippedWithALogLineAndTheRestIsBackedUp) {
+    file("C:\\Data\\Top\\top.txt");
+    file("C:\\Data\\Top\\Going\\going.txt");
+    file("C:\\Data\\Top\\Stays\\stays.txt");
+    // A chain of folders deeper than the host allows a path to be.
+    const QString deepHost = world.host(P("C:\\Data\\Top"));
+    const QString working = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(deepHost));
+    const std::string longName(200, 'd');
+    QString deepProgram = P("C:\\Data\\Top");
+    for (int depth = 0; deepProgram.size() < PATH_MAX + 400; ++depth) {
+        ASSERT_EQ(::mkdir(longName.c_str(), 0755), 0);
+        ASSERT_EQ(::chdir(longName.c_str()), 0);
+        deepProgram += u'\\' + QString::fromStdString(longName);
+    }
+    QDir::setCurrent(working);
+    useSet({P("C:\\Data\\Top")}, {P("*.txt")});
+    z->model.Recurse = true;
+    // Someone deletes a found folder while the collection pauses between folders.
+    world.waits().onWait = [this] {
+        QDir(world.host(P("C:\\Data\\Top\\Going"))).removeRecursively();
+    };
+
+    ASSERT_EQ(collect(), CollectResult::Collected);
+
+    EXPECT_EQ(z->BackupSet,
+              (QStringList{P("C:\\Data\\Top\\top.txt"), P("C:\\Data\\Top\\Stays\\stays.txt")}));
+    const QStringList& log = z->log().RunLog;
+    ASSERT_EQ(log.size(), 2) << log.join(u'\n').toStdString();
+    EXPECT_TRUE(
+        log.contains(P("Not backed up, the folder C:\\Data\\Top\\Going was skipped: The "
+                       "system cannot find the path specified: C:\\Data\\Top\\Going")));
+    EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const QString& line) {
+        return line.endsWith(P(" was skipped: its path is longer than this system allows"));
+    })) << log.join(u'\n').toStdString();
+    EXPECT_TRUE(world.prompter().records().isEmpty()) << "nothing stops for a question";
+    RemoveDeepTree(
+        AT_FDCWD,
+        QFile::encodeName(deepHost + u'/' + QString::fromStdString(longName)).constData());
+}
+
+TEST_F(CollectionTest, TheTemporaryFolderIsNeverCollected) {
+    z->settings.ZipTemp = P("C:\\Data\\Tmp");
+    file("C:\\Data\\notes.txt", "from Data");
+    file("C:\\Data\\Sub\\notes.txt", "from Sub");
+    file("C:\\Data\\Tmp\\0notes.txt", "copy of the last run");
+    file("C:\\Data\\Tmp\\Inner\\inner.txt");
+    const QString skippedLine =
+        P("Not backed up, the folder C:\\Data\\Tmp was skipped: it is the temporary folder");
+    useSet({P("C:\\Data")}, {P("*.txt")});
+    z->model.Recurse = true;
+
+    ASSERT_EQ(collect(), CollectResult::Collected);
+
+    EXPECT_EQ(z->BackupSet,
+              (QStringList{P("C:\\Data\\notes.txt"), P("C:\\Data\\Tmp\\0notes.txt")}));
+    EXPECT_EQ(world.readFile(P("C:\\Data\\Tmp\\0notes.txt")), "from Sub");
+    EXPECT_EQ(z->log().RunLog, QStringList{skippedLine});
+
+    // Named by the set itself: its files are left out all the same.
+    z->log().RunLog.clear();
+    useSet({P("c:\\data\\tmp\\")}, {P("*.*")});
+    z->model.Recurse = false;
+    ASSERT_EQ(collect(), CollectResult::Collected);
+    EXPECT_TRUE(z->BackupSet.isEmpty());
+    EXPECT_EQ(z->log().RunLog,
+              QStringList{P("Not backed up, the folder c:\\data\\tmp\\ was skipped: it is the "
+                            "temporary folder")});
+}
+
+TEST_F(CollectionTest, NamesWithoutAPathFormAreReportedAndTrailingBlanksAreKept) {
+    file("C:\\Data\\A\\notes.txt ", "with blank");
+    file("C:\\Data\\A\\notes.txt", "without");
+    file("C:\\Data\\A\\a\\b.txt", "the real a\\b.txt");
+    QFile odd(world.host(P("C:\\Data\\A")) + P("/a\\b.txt"));
+    ASSERT_TRUE(odd.open(QIODevice::WriteOnly));
+    odd.write("a name with a backslash");
+    odd.close();
+    QDir().mkpath(world.host(P("C:\\Data\\A")) + P("/x\\y"));
+    useSet({P("C:\\Data\\A")}, {P("*")});
+    z->settings.Duplicates = false;
+    z->model.Recurse = true;
+
+    ASSERT_EQ(collect(), CollectResult::Collected);
+
+    EXPECT_EQ(z->BackupSet, (QStringList{P("C:\\Data\\A\\notes.txt"), P("C:\\Data\\A\\notes.txt "),
+                                         P("C:\\Data\\A\\a\\b.txt")}));
+    EXPECT_EQ(world.readFile(z->BackupSet[1]), "with blank");
+    EXPECT_EQ(world.readFile(z->BackupSet[2]), "the real a\\b.txt");
+    EXPECT_EQ(z->log().RunLog,
+              (QStringList{P("Not backed up, the folder \"x\\y\" in C:\\Data\\A has a backslash "
+                             "in its name"),
+                           P("Not backed up, the file \"a\\b.txt\" in C:\\Data\\A has a "
+                             "backslash in its name")}));
+}
+
+TEST_F(CollectionTest, AnUncompressedSetKeepsItsSubFoldersWhateverTheEngineOptionSays) {
+    makeTree();
+    useSet({P("C:\\Data\\Top")}, {P("*.txt")});
+    z->model.Zipped = false;
+    z->model.Recurse = true;
+    z->model.RecurseZip = true;
+    ASSERT_EQ(collect(), CollectResult::Collected);
+    EXPECT_TRUE(z->model.Recurse);
+    EXPECT_EQ(z->model.DirSource, treeFolders);
+    EXPECT_EQ(z->BackupSet.size(), 4);
+}
+
+TEST_F(CollectionTest, SubFoldersAreOrderedWithoutRegardToCase) {
+    for (const char* name : {"C:\\Data\\Top\\beta", "C:\\Data\\Top\\Alpha", "C:\\Data\\Top\\alpha2",
+                             "C:\\Data\\Top\\Gamma"})
+        world.makeFolder(P(name));
+    EXPECT_EQ(z->collector().ListSubfolders(P("C:\\Data\\Top")),
+              (QStringList{P("C:\\Data\\Top\\Alpha"), P("C:\\Data\\Top\\alpha2"),
+                           P("C:\\Data\\Top\\beta"), P("C:\\Data\\Top\\Gamma")}));
+}
+
+TEST_F(CollectionTest, ClosingDuringACollectionStopsItBetweenTwoFilesAndThenCloses) {
+    for (const char* folder : {"C:\\Data\\A", "C:\\Data\\B", "C:\\Data\\C", "C:\\Data\\D"})
+        file((QByteArray(folder) + "\\f.txt").constData());
+    useSet({P("C:\\Data\\A"), P("C:\\Data\\B"), P("C:\\Data\\C"), P("C:\\Data\\D")}, {P("*.txt")});
+    const QStringList earlier = {P("C:\\Data\\earlier.txt")};
+    z->BackupSet = earlier;
+    prepareCloseDuringRun();
+    int waits = 0;
+    world.waits().onWait = [&] {
+        // The user closes the window while the first folder's pause runs.
+        if (++waits == 1) z->close();
+    };
+
+    EXPECT_EQ(collect(), CollectResult::Stopped);
+
+    EXPECT_EQ(waits, 1) << "no further folder is collected, and no pause waited for";
+    EXPECT_EQ(z->BackupSet, earlier);
+    const QStringList log = closeOnceTheRunHasReturned();
+    ASSERT_GE(log.size(), 4);
+    EXPECT_EQ(log[0], P("Collection stopped: Harbex is closing"));
+    EXPECT_EQ(log[3], P("Status BACKUPS ABORTED"));
 }
 
 }  // namespace

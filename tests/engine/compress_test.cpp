@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include "engine/archivenames.h"
 #include "engine/compressor.h"
@@ -76,6 +77,19 @@ class CompressTest : public ControllerTest {
     }
     QStringList temporaryLeftovers() {
         return QDir(world.host(P("C:\\Temp"))).entryList({P("*.$$$")}, QDir::Files);
+    }
+    // The user closes the window once the archive is being made: the first time messages are
+    // handled while its temporary is there or, when the engine was quicker than any message,
+    // right after it was replaced.
+    void closeWhileMaking(const QString& archive) {
+        closeOnceStarted(archive, world.readFile(archive));
+    }
+    void closeOnceStarted(const QString& archive, const QByteArray& before) {
+        if (temporaryLeftovers().isEmpty() && world.readFile(archive) == before)
+            QMetaObject::invokeMethod(
+                z.get(), [=, this] { closeOnceStarted(archive, before); }, Qt::QueuedConnection);
+        else
+            z->close();
     }
 };
 
@@ -316,14 +330,86 @@ TEST_F(CompressTest, AFailingOrHangingUtilityEndsTheStepWithoutAnArchive) {
     // Per filter the parameter text begins with "-p", so that the utility keeps the folders.
     z->model.ZipFiles = 2;
     compress();
-    EXPECT_EQ(world.readFile(P("C:\\Temp\\args")),
-              "-p\nC:\\Temp\\fil1.$$$\n@C:\\Temp\\l.txt\n");
+    EXPECT_EQ(world.readFile(P("C:\\Temp\\args")), "-p\nC:\\Temp\\fil1.$$$\n@C:\\Temp\\l.txt\n");
 
     // A missing utility per folder and filter: the step fails too (never a silent success).
     QFile::remove(world.host(P("C:\\utils\\pkzip.exe")));
     z->model.ZipFiles = 3;
     EXPECT_FALSE(compress());
     EXPECT_TRUE(z->BackupSet.isEmpty());
+}
+
+// The stand-in utility reads program paths and host paths alike; a host path that lies on no
+// drive is refused, never left out of an archive that then passes for complete.
+TEST_F(CompressTest, TheStandInUtilityTakesBothKindsOfPathAndRefusesOnesOnNoDrive) {
+    use(Engine::External);
+    QTemporaryDir outside;
+    ASSERT_TRUE(outside.isValid());
+    QFile stray(outside.filePath(P("stray.txt")));
+    ASSERT_TRUE(stray.open(QIODevice::WriteOnly));
+    stray.write("on no drive");
+    stray.close();
+    const QString archive = P("C:\\Temp\\Mixed.zip");
+    const QString list = P("C:\\Temp\\l.txt");
+    const QStringList entries = {P("C:\\Docs\\Alpha\\a1.txt"),
+                                 world.host(P("C:\\Docs\\Beta\\b1.txt"))};
+
+    EXPECT_EQ(z->engines().ExternalZip(archive, ExternalForm::List, entries, list).outcome,
+              ArchiveOutcome::Made);
+    expectArchive(archive, {{P("a1.txt"), contents("C:\\Docs\\Alpha\\a1.txt")},
+                            {P("b1.txt"), contents("C:\\Docs\\Beta\\b1.txt")}});
+
+    QFile::remove(world.host(archive));
+    EXPECT_EQ(
+        z->engines()
+            .ExternalZip(archive, ExternalForm::List, entries + QStringList{stray.fileName()}, list)
+            .outcome,
+        ArchiveOutcome::Failed);
+    EXPECT_FALSE(world.exists(archive));
+    EXPECT_TRUE(temporaryLeftovers().isEmpty());
+}
+
+// A utility still working when the program is asked to close is ended at once: its temporary
+// archive is removed and the previous archive stays as it was.
+TEST_F(CompressTest, ClosingWhileTheUtilityRunsEndsItAndKeepsThePreviousArchive) {
+    use(Engine::External);
+    z->model.ZipFiles = 0;
+    world.writeFile(P("C:\\Temp\\Office.zip"), "yesterday's archive");
+    scriptedUtility("exec sleep 60");
+    z->engines().ExternalTimeoutMs = 30000;  // a stop that does not work ends as a time-out
+    prepareCloseDuringRun();
+    closeWhileMaking(P("C:\\Temp\\Office.zip"));
+
+    EXPECT_FALSE(compress());
+
+    EXPECT_TRUE(world.prompter().messages().isEmpty()) << "neither a failure nor a time-out";
+    EXPECT_EQ(world.readFile(P("C:\\Temp\\Office.zip")), "yesterday's archive");
+    EXPECT_TRUE(temporaryLeftovers().isEmpty());
+    EXPECT_TRUE(closeOnceTheRunHasReturned().contains(P("Compression stopped: Harbex is closing")));
+}
+
+// A close while the internal engine makes an archive lets that archive finish under its final
+// name, starts no further archive, and closes the window once the step has returned.
+TEST_F(CompressTest, ClosingDuringTheStepStopsItBetweenTwoArchivesAndThenCloses) {
+    use(Engine::Internal);
+    z->model.ZipFiles = 1;  // Beta.zip, then Alpha.zip
+    z->model.FilterList = {P("*.txt")};
+    ASSERT_TRUE(compress());  // yesterday's archives
+    world.writeFile(P("C:\\Docs\\Alpha\\a1.txt"), "a1 changed today");
+    world.writeFile(P("C:\\Docs\\Beta\\b1.txt"), "b1 changed today");
+    prepareCloseDuringRun();
+    closeWhileMaking(P("C:\\Temp\\Beta.zip"));
+
+    EXPECT_FALSE(compress());
+
+    expectArchive(P("C:\\Temp\\Beta.zip"), {{P("b1.txt"), "b1 changed today"},
+                                            {P("b2.txt"), contents("C:\\Docs\\Beta\\b2.txt")}});
+    expectArchive(P("C:\\Temp\\Alpha.zip"), {{P("a1.txt"), contents("C:\\Docs\\Alpha\\a1.txt")}});
+    EXPECT_TRUE(temporaryLeftovers().isEmpty());
+    EXPECT_TRUE(world.prompter().messages().isEmpty());
+    const QStringList log = closeOnceTheRunHasReturned();
+    EXPECT_TRUE(log.contains(P("Compression stopped: Harbex is closing")))
+        << log.join(u'|').toStdString();
 }
 
 }  // namespace

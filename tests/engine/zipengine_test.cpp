@@ -52,7 +52,7 @@ class ZipEngineTest : public ControllerTest {
 TEST_F(ZipEngineTest, StartUpLoadsBothModulesFromBesideTheProgram) {
     EXPECT_TRUE(zip().ZipLibraryLoaded());
     EXPECT_TRUE(zip().UnzipLibraryLoaded());
-    EXPECT_EQ(zip().DLLDirectory(), P("C:\\Harbex"));
+    EXPECT_EQ(zip().DLLDirectory(), P("C:\\Programs\\Harbex"));
     EXPECT_EQ(z->view.ZipUtil, P(" Zipmaster"));
     zip().setDLLDirectory(P("C:\\Engines\\\\"));
     EXPECT_EQ(zip().DLLDirectory(), P("C:\\Engines\\")) << "only one backslash is dropped";
@@ -60,7 +60,7 @@ TEST_F(ZipEngineTest, StartUpLoadsBothModulesFromBesideTheProgram) {
     elsewhere.setDLLDirectory(P("C:\\Nowhere"));
     EXPECT_FALSE(elsewhere.LoadZipLibrary()) << "not there, and not on the library path";
     elsewhere.ZipFilename = P("C:\\Temp\\x.zip");
-    elsewhere.FSpecArgs = {P("C:\\Harbex\\Harbex.exe")};
+    elsewhere.FSpecArgs = {P("C:\\Programs\\Harbex\\Harbex.exe")};
     EXPECT_THROW(elsewhere.AddFiles(), HarbexError);
 }
 

@@ -65,6 +65,8 @@ TEST_F(LogViewTest, AMissingViewerAsksAndTheChosenProgramBecomesTheViewer) {
     THarbexZoDi& z = controller();
     z.settings.LogViewer = QStringLiteral("C:\\windows\\notepad.exe");
     z.settings.ViewOptions = 1;
+    // The search starts where this machine keeps its programs, not in a folder it lacks.
+    world.platform().defaults.viewerFolder = QStringLiteral("D:\\Tools");
     world.prompter().answerNext(Button::Yes);
     world.dialogs().answerNext(QStringLiteral("D:\\Tools\\less.exe"));
     z.log().ViewLogFile1Click();
@@ -82,7 +84,7 @@ TEST_F(LogViewTest, AMissingViewerAsksAndTheChosenProgramBecomesTheViewer) {
     const FileDialogRequest& request = world.dialogs().requests.first();
     EXPECT_EQ(request.defaultExtension, QStringLiteral("exe"));
     EXPECT_EQ(request.filter, kViewerFilter);
-    EXPECT_EQ(request.initialFolder, QStringLiteral("C:\\Windows"));
+    EXPECT_EQ(request.initialFolder, QStringLiteral("D:\\Tools"));
     EXPECT_EQ(z.settings.LogViewer, QStringLiteral("D:\\Tools\\less.exe"));
 }
 

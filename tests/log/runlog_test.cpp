@@ -116,18 +116,41 @@ TEST_F(RunLogTest, TodaysFileIsReloadedAtStartUp) {
                          QStringLiteral("third run line"), QStringLiteral("fourth run line")}));
 }
 
-TEST_F(RunLogTest, AnUnreadableLogOfTodayIsNotedInTheLogWithoutStoppingStartUp) {
+TEST_F(RunLogTest, AnUnreadableLogOfTodayIsKeptAsideAndNotedWithoutStoppingStartUp) {
     writeManualSet();
     const QString log = world.programFolder() + QStringLiteral("Monday_Harbex.log");
-    world.writeFile(log, QByteArray("half a line\0\0\0", 14));
+    const QString aside =
+        world.programFolder() + QStringLiteral("Monday_Harbex_20261207_100000.log");
+    const QByteArray unreadable("half a line\0\0\0", 14);
+    world.writeFile(log, unreadable);
     world.setModified(log, QDateTime(kMonday, QTime(0, 0, 1)));
     THarbexZoDi& z = start();
     ASSERT_EQ(z.log().RunLog.size(), 1);
     EXPECT_TRUE(z.log().RunLog.first().startsWith(
         QStringLiteral("Earlier log lines of today could not be read: ")));
+    EXPECT_TRUE(
+        z.log().RunLog.first().endsWith(QStringLiteral("; that file was kept as ") + aside));
     EXPECT_TRUE(world.prompter().questions().isEmpty());
     for (const QString& message : world.prompter().messages())
         EXPECT_FALSE(message.contains(QStringLiteral("Monday_Harbex.log")));
+
+    const QString note = z.log().RunLog.first();
+    z.close();
+    EXPECT_EQ(world.readFile(aside), unreadable) << "kept whole";
+    const QStringList written = SplitTextLines(QString::fromUtf8(world.readFile(log)));
+    ASSERT_EQ(written.size(), 4) << "the note and the closing lines";
+    EXPECT_EQ(written[0], note);
+}
+
+TEST_F(RunLogTest, LastMonthsLogOfTheSameDayOfTheMonthIsNotContinued) {
+    writeManualSet();
+    world.setSetting(QStringLiteral("L Options"), QStringLiteral("2"));
+    const QString log = world.programFolder() + QStringLiteral("HarbexDM7.log");
+    world.writeFile(log, "seventh of last month\r\n");
+    world.setModified(log, QDateTime(QDate(2026, 11, 7), QTime(10, 0)));
+    THarbexZoDi& z = start();
+    EXPECT_EQ(z.settings.LogFileName, log);
+    EXPECT_TRUE(z.log().RunLog.isEmpty());
 }
 
 TEST_F(RunLogTest, YesterdaysFileIsNotReloadedAndTheFirstSaveReplacesIt) {

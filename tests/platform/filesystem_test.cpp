@@ -30,6 +30,11 @@ TEST(Wildcard, FollowsTheWindowsRules) {
     EXPECT_TRUE(WildcardMatch(QStringLiteral("notes.*"), QStringLiteral("notes")));
     EXPECT_TRUE(WildcardMatch(QStringLiteral("*a*b*"), QStringLiteral("xxaYYbzz")));
     EXPECT_FALSE(WildcardMatch(QStringLiteral("*a*b"), QStringLiteral("xxaYYbzz")));
+    // A pattern ending in a dot asks for names without an extension.
+    EXPECT_TRUE(WildcardMatch(QStringLiteral("*."), QStringLiteral("Makefile")));
+    EXPECT_FALSE(WildcardMatch(QStringLiteral("*."), QStringLiteral("make.txt")));
+    EXPECT_TRUE(WildcardMatch(QStringLiteral("READ*."), QStringLiteral("readme")));
+    EXPECT_FALSE(WildcardMatch(QStringLiteral("READ*."), QStringLiteral("readme.md")));
     EXPECT_EQ(SplitPatterns(QStringLiteral(" *.doc ; *.rtf;")),
               (QStringList{QStringLiteral("*.doc"), QStringLiteral("*.rtf")}));
 }

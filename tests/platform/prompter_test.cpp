@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -44,6 +45,23 @@ TEST(WidgetPrompter, HelpShowsTheTopicAndNeverClosesTheQuestion) {
     EXPECT_EQ(answer, Button::No);
     EXPECT_TRUE(questionStayedOpen);
     EXPECT_TRUE(seen.contains(QStringLiteral("Help topic 77")));
+}
+
+TEST(WidgetPrompter, AQuestionAskedWhileNoWindowIsActiveBelongsToTheMainWindow) {
+    QMainWindow main;
+    main.show();
+    QApplication::setActiveWindow(nullptr);  // as at start-up, before the window is activated
+    QWidget* owner = nullptr;
+    QTimer::singleShot(0, [&] {
+        QWidget* question = QApplication::activeModalWidget();
+        owner = question->parentWidget();
+        ButtonNamed(question, ButtonCaption(Button::Yes))->click();
+    });
+    WidgetPrompter prompter;
+    EXPECT_EQ(prompter.question(QStringLiteral("Go?"), IconKind::Confirmation,
+                                {Button::Yes, Button::No}, 1),
+              Button::Yes);
+    EXPECT_EQ(owner, &main) << "so that it opens centred on the main window";
 }
 
 TEST(WidgetPrompter, ClosingByTheFrameAnswersCancel) {

@@ -12,6 +12,7 @@
 #include "schedule/sequencelist.h"
 #include "sets/setfile.h"
 #include "support/controllerfixture.h"
+#include "support/programtexts.h"
 #include "ui/newsetform.h"
 
 namespace harbex::test {
@@ -19,12 +20,6 @@ namespace {
 
 const QString kBuilt = QStringLiteral("A Default Backup set has been built");
 const QString kSaved = QStringLiteral("BACKUPSET UPDATED AND SAVED");
-const QString kRecursionWarning = QStringLiteral(
-    "******************  IMPORTANT WARNING ************************\r\nYou have selected the "
-    "option to recurse sub folders at source level and \r\nthen to compress the files.\r\nWhen "
-    "creating copmpressed archives, the recommended option is to \r\nallow the compression "
-    "engine to handle files in sub folders.\r\nPlease select OK to reset the options to "
-    "compressed level recurse ");
 const QString kSequencingQuestion = QStringLiteral(
     "No BUS files are active cannot run sequencer\rClick Ok to open Seqeuence editor, Abort to "
     "Disable sequencing");
@@ -748,39 +743,47 @@ TEST_F(SetCommandsTest, CreateCancelledForASetNeverSavedKeepsTheDefaultSet) {
     EXPECT_EQ(z.panels[1], path);
 }
 
-TEST_F(SetCommandsTest, TheNewSetDialogKeepsItsAnswerAcrossShowings) {
+TEST_F(SetCommandsTest, TheNewSetDialogKeepsItsAnswerButEscapeAndTheCloseBoxAreCancel) {
     THarbexZoDi& z = loadedSet(office, OfficeSet());
-    answerNewSet("First", false);
+    answerNewSet("First", true);
     z.sets().CreateBackupSetClick();
-    ASSERT_EQ(z.NewSetAnswer, 1);
+    ASSERT_EQ(z.panels[1], QStringLiteral("C:\\Harbex\\First.bus"));
 
-    // Closed by its frame: the answer of the last button pressed, Cancel, still counts.
-    world.dialogs().onNextForm([](QDialog& form) {
-        auto& dialog = dynamic_cast<TNewSetForm&>(form);
-        EXPECT_EQ(dialog.answer(), 1);
-        dialog.NewName->setText(QStringLiteral("Second"));
-        dialog.close();
-    });
-    z.sets().CreateBackupSetClick();
-    EXPECT_EQ(z.NewSetAnswer, 1);
-    EXPECT_EQ(z.panels[1], office);
-    EXPECT_TRUE(z.NewSetMode);
-    EXPECT_EQ(z.model.ZipCoreName, QStringLiteral("Office")) << "reloaded";
+    // Left without a button after an Ok: by the close box, then by Escape.
+    const std::function<void(TNewSetForm&)> leave[] = {
+        [](TNewSetForm& dialog) {
+            dialog.show();
+            dialog.close();
+        },
+        [](TNewSetForm& dialog) { dialog.reject(); },
+    };
+    for (const auto& how : leave) {
+        world.dialogs().onNextForm([&how](QDialog& form) {
+            auto& dialog = dynamic_cast<TNewSetForm&>(form);
+            EXPECT_EQ(dialog.answer(), 0) << "the last button pressed was Ok";
+            dialog.NewName->setText(QStringLiteral("Second"));
+            how(dialog);
+        });
+        z.sets().CreateBackupSetClick();
+        EXPECT_EQ(z.NewSetAnswer, 1);
+        EXPECT_EQ(z.panels[1], QStringLiteral("C:\\Harbex\\First.bus")) << "no new set";
+        EXPECT_TRUE(z.NewSetMode);
+        z.NewSetAnswer = 0;
+    }
+}
 
-    answerNewSet("Third", true);
+TEST_F(SetCommandsTest, ANewSetNeedsANameThatIsNotBlank) {
+    THarbexZoDi& z = loadedSet(office, OfficeSet());
+    world.prompter().clear();
+    answerNewSet("   ", true);
+    answerNewSet("C:\\Temp\\.txt", true);
+    answerNewSet("Kept", true);
     z.sets().CreateBackupSetClick();
-    EXPECT_EQ(z.panels[1], QStringLiteral("C:\\Harbex\\Third.bus"));
-
-    // Closed by its frame again: now the last button was Ok.
-    world.dialogs().onNextForm([](QDialog& form) {
-        auto& dialog = dynamic_cast<TNewSetForm&>(form);
-        EXPECT_EQ(dialog.answer(), 0);
-        dialog.NewName->setText(QStringLiteral("Fourth.bus"));
-        dialog.close();
-    });
-    z.sets().CreateBackupSetClick();
-    EXPECT_EQ(z.panels[1], QStringLiteral("C:\\Harbex\\Fourth.bus"));
-    EXPECT_FALSE(z.NewSetMode);
+    EXPECT_EQ(world.prompter().messages(),
+              (QStringList{kBuilt, QStringLiteral("Invalid Filename C:\\Harbex\\   .bus"),
+                           QStringLiteral("Invalid Filename C:\\Harbex\\.bus")}));
+    EXPECT_EQ(z.panels[1], QStringLiteral("C:\\Harbex\\Kept.bus"));
+    EXPECT_EQ(world.dialogs().formsShown.size(), 3);
 }
 
 TEST_F(SetCommandsTest, ReplaceExistingKeepsTheCurrentNameInTheProgramsFolder) {
@@ -971,6 +974,62 @@ TEST_F(SetCommandsTest, ABinaryFileIsRefusedAndLeavesTheSetAndItsPathAlone) {
     EXPECT_TRUE(world.prompter().messages()[0].contains(binary));
     EXPECT_EQ(z.model, before);
     EXPECT_EQ(z.panels[1], office);
+}
+
+TEST_F(SetCommandsTest, ASetFileThatFailedToLoadIsNeverOverwrittenWithoutAsking) {
+    QByteArray binary("[FILTERS]\r\n*.doc\r\n");
+    binary.append('\0');
+    const QString replaceQuestion =
+        QStringLiteral("The backup set file ") + office +
+        QStringLiteral(
+            " could not be read, so the set shown is not the one in that file.\r\nReplace that "
+            "file with the set shown?");
+    struct Case {
+        const char* command;
+        std::function<void(THarbexZoDi&)> run;
+    };
+    const Case cases[] = {
+        {"Save", [](THarbexZoDi& c) { c.sets().SavebackupSet2Click(); }},
+        {"Create",
+         [this](THarbexZoDi& c) {
+             answerNewSet("Fresh", true);
+             c.sets().CreateBackupSetClick();
+         }},
+        {"New", [](THarbexZoDi& c) { c.sets().NewBackupset1Click(); }},
+        {"Quit", [](THarbexZoDi& c) { c.close(); }},
+    };
+    for (const Case& test : cases) {
+        z.reset();
+        world.writeFile(office, binary);
+        settingsForLaterStart(office);
+        THarbexZoDi& c = start();
+        ASSERT_EQ(c.panels[1], office);
+        world.prompter().clear();
+        world.prompter().answerNext(Button::Cancel);
+        test.run(c);
+        EXPECT_EQ(world.prompter().questions(), QStringList{replaceQuestion}) << test.command;
+        EXPECT_EQ(world.readFile(office), binary) << test.command;
+    }
+    // Yes replaces it, once and for all.
+    z.reset();
+    world.writeFile(office, binary);
+    THarbexZoDi& c = start();
+    world.prompter().clear();
+    world.prompter().answerNext(Button::Yes);
+    c.sets().SavebackupSet2Click();
+    EXPECT_EQ(QString::fromUtf8(world.readFile(office)), c.Netsave);
+    c.sets().SavebackupSet2Click();
+    EXPECT_EQ(world.prompter().questions().size(), 1);
+}
+
+TEST_F(SetCommandsTest, ADefaultSetKeepsEveryFolderTheUserGivesIt) {
+    THarbexZoDi& z = loadedSet(office, OfficeSet());
+    ASSERT_EQ(z.UserFolderCount, 2);
+    z.sets().BuildDefaultSet(false);
+    z.model.DirSource = Lines({"C:\\A", "C:\\B", "C:\\C", "C:\\D"});
+    z.sets().WriteSetText();
+    EXPECT_EQ(SectionValues(z.Netsave, QStringLiteral("[DIRS]")),
+              Lines({"C:\\A", "C:\\B", "C:\\C", "C:\\D"}));
 }
 
 TEST_F(SetCommandsTest, LoneCarriageReturnsAndLineFeedsAreLineBreaksWhenLoading) {

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "log/runlogbook.h"
+
 namespace harbex::test {
 
 ControllerTest::ControllerTest() {
@@ -25,6 +27,20 @@ THarbexZoDi& ControllerTest::start() {
     return controller;
 }
 
+void ControllerTest::prepareCloseDuringRun() {
+    z->Idle = true;
+    z->settings.SaveOnExit = false;
+    z->log().SetLogFileName();
+}
+
+QStringList ControllerTest::closeOnceTheRunHasReturned() {
+    EXPECT_EQ(world.setting(QStringLiteral("SOE")), std::nullopt)
+        << "the window closes only once the run has returned";
+    z->handleMessages();  // back in the message loop: the close is requested again
+    EXPECT_EQ(world.setting(QStringLiteral("SOE")), QStringLiteral("0")) << "settings saved";
+    return SplitTextLines(QString::fromUtf8(world.readFile(z->settings.LogFileName)));
+}
+
 namespace {
 
 // The modules and the utility as the build made them.
@@ -43,13 +59,13 @@ void LinkInto(TestWorld& world, const QString& builtName, const QString& program
 }  // namespace
 
 void ControllerTest::installEngine() {
-    const QString folder = world.platform().executableFolder;
+    const QString folder = world.executableFolder();
     LinkInto(world, ZipEngineModuleName(), folder + ZipEngineModuleName());
     LinkInto(world, UnzipEngineModuleName(), folder + UnzipEngineModuleName());
 }
 
 void ControllerTest::removeEngine() {
-    const QString folder = world.platform().executableFolder;
+    const QString folder = world.executableFolder();
     QFile::remove(world.host(folder + ZipEngineModuleName()));
     QFile::remove(world.host(folder + UnzipEngineModuleName()));
 }

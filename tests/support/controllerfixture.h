@@ -19,7 +19,7 @@ class ControllerTest : public WorldTest {
     // Creates the controller and runs its start-up sequence.
     THarbexZoDi& start();
 
-    // Puts the internal engine's two modules beside the program, so that start-up finds a
+    // Puts the internal engine's two modules beside the program file, so that start-up finds a
     // compression engine without asking.
     void installEngine();
     void removeEngine();
@@ -28,6 +28,12 @@ class ControllerTest : public WorldTest {
     // Settings for a start that is not the first: no splash, the set file named.
     void settingsForLaterStart(const QString& busFile = QString());
     QString setPath(const QString& name) const { return world.programFolder() + name; }
+    // A manual set that is idle, ready for a close during a run: nothing to save on exit, and
+    // today's log file named.
+    void prepareCloseDuringRun();
+    // After a run stopped by a close has returned: the window is still open, and it closes as
+    // soon as messages are handled again. Gives the lines of the log file the close wrote.
+    QStringList closeOnceTheRunHasReturned();
 
     std::unique_ptr<THarbexZoDi> z;
 };

@@ -11,6 +11,7 @@ void FakeWaits::waitMilliseconds(quint64 ms) {
     clock_.advanceMs(static_cast<qint64>(ms));
     totalWaitedMs += ms;
     ++waitCount;
+    if (onWait) onWait();
     processPendingMessages();
 }
 
@@ -88,10 +89,17 @@ std::optional<QString> ScriptedDialogs::chooseFolder(const QString& title,
     return next(title);
 }
 
+std::optional<QString> ScriptedDialogs::chooseHostFolder(const QString& title,
+                                                         const QString& initialHostFolder) {
+    requests << FileDialogRequest{title, QString(), QString(), initialHostFolder, QString()};
+    return next(title);
+}
+
 void ScriptedDialogs::execForm(QDialog& form) {
     formsShown << QString::fromLatin1(form.metaObject()->className());
     if (formActions_.empty()) {
         ADD_FAILURE() << "unexpected window: " << form.metaObject()->className();
+        form.reject();  // as the user's Escape, so that a window shown again ends too
         return;
     }
     auto action = std::move(formActions_.front());

@@ -13,6 +13,7 @@
 #include "platform/network.h"
 #include "platform/prompter.h"
 #include "platform/waits.h"
+#include "support/printers.h"
 
 namespace harbex::test {
 
@@ -33,6 +34,9 @@ class FakeWaits : public Waits {
     void waitMilliseconds(quint64 ms) override;
     quint64 totalWaitedMs = 0;
     int waitCount = 0;
+    // Runs at every wait, before pending messages are handled: what happens while the program
+    // pauses (a folder deleted by someone else, a click).
+    std::function<void()> onWait;
 
   private:
     FakeClock& clock_;
@@ -80,6 +84,8 @@ class ScriptedDialogs : public Dialogs {
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
     std::optional<QString> chooseFolder(const QString& title,
                                         const QString& initialFolder) override;
+    std::optional<QString> chooseHostFolder(const QString& title,
+                                            const QString& initialHostFolder) override;
     // Runs the next scripted action on the window instead of showing it; the action plays the
     // user (clicks a button, lets a timer expire).
     void execForm(QDialog& form) override;
@@ -113,9 +119,3 @@ class FakeNetwork : public Network {
 };
 
 }  // namespace harbex::test
-
-// Test failures show texts as texts.
-#include <ostream>
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}

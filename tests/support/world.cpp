@@ -15,8 +15,8 @@ const QString kSettingsKey = QStringLiteral("Software\\Keelwick\\Pelvor");
 TestWorld::TestWorld() {
     EXPECT_TRUE(dir_.isValid());
     const QString root = dir_.path();
-    for (const char* folder :
-         {"C/Harbex", "D", "net/S1/C", "net/S1/D", "net/S2/E", "reg", "reg-machine", "autostart"})
+    for (const char* folder : {"C/Harbex", "C/Programs/Harbex", "D", "net/S1/C", "net/S1/D",
+                               "net/S2/E", "reg", "reg-machine", "autostart"})
         QDir().mkpath(root + u'/' + QString::fromLatin1(folder));
 
     SetUserFormats(QStringLiteral("dd/MM/yyyy"), QStringLiteral("HH:mm:ss"));
@@ -53,8 +53,8 @@ TestWorld::TestWorld() {
     platform_->network = std::move(network);
     platform_->startList = std::make_unique<StartList>(root + QStringLiteral("/autostart"));
     platform_->programFolder = QStringLiteral("C:\\Harbex\\");
-    platform_->programFile = QStringLiteral("C:\\Harbex\\Harbex.exe");
-    platform_->executableFolder = QStringLiteral("C:\\Harbex\\");
+    platform_->executableFolder = QStringLiteral("C:\\Programs\\Harbex\\");
+    platform_->programFile = QStringLiteral("C:\\Programs\\Harbex\\Harbex.exe");
     platform_->defaults = PlatformDefaults::Original();
     InstallPlatform(platform_.get());
 }

@@ -6,10 +6,12 @@
 
 #include "platform/platform.h"
 #include "support/fakes.h"
+#include "support/printers.h"
 
 namespace harbex::test {
 
-// A whole machine in a temp folder: drives C: and D:, the program's folder C:\Harbex\, a network
+// A whole machine in a temp folder: drives C: and D:, the program's (data) folder C:\Harbex\, the
+// folder of the program file C:\Programs\Harbex\, a network
 // root with servers S1 (shares C and D) and S2 (share E), a registry root and a start list.
 // The clock starts on Monday 07/12/2026 at 10:00:00; waits take no real time; questions and file
 // dialogs are answered from scripts. Installed as the current platform while it lives.
@@ -30,6 +32,8 @@ class TestWorld {
     QString host(const QString& programPath) const;  // host path of a program path
     // The program's folder, C:\Harbex with a trailing backslash.
     QString programFolder() const { return platform_->programFolder; }
+    // The folder of the program file, where the engine modules live.
+    QString executableFolder() const { return platform_->executableFolder; }
     QString networkRoot() const;
 
     // Test data helpers on program paths.

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace harbex::test {
+
+// Long texts of the program that several tests expect, exactly as the program shows them.
+inline const QString kRecursionWarning = QStringLiteral(
+    "******************  IMPORTANT WARNING ************************\r\nYou have selected the "
+    "option to recurse sub folders at source level and \r\nthen to compress the files.\r\nWhen "
+    "creating copmpressed archives, the recommended option is to \r\nallow the compression "
+    "engine to handle files in sub folders.\r\nPlease select OK to reset the options to "
+    "compressed level recurse ");
+
+}  // namespace harbex::test
