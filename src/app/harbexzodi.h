@@ -13,10 +13,15 @@
 #include "sets/backupsetmodel.h"
 
 class QLabel;
+class QPlainTextEdit;
+class QStackedWidget;
 
 namespace harbex {
 
 class SetCommands;
+class SetReaderWriter;
+class SetSummary;
+class OptionsPanel;
 class RunLogBook;
 class Collector;
 class SequenceList;
@@ -27,7 +32,6 @@ class ArchiveNaming;
 class ArchiveNamesList;
 class Compressor;
 class TArchivesForm;
-class TextWindow;
 class DriveDiscovery;
 class DriveLists;
 class DailyFolders;
@@ -119,7 +123,10 @@ class THarbexZoDi : public QMainWindow {
     QString Netsave;
 
     // ---- subsystems ----
+    SetReaderWriter& setFile() { return *setFile_; }
     SetCommands& sets() { return *sets_; }
+    SetSummary& summary() { return *summary_; }
+    OptionsPanel& options() { return *options_; }
     RunLogBook& log() { return *log_; }
     Collector& collector() { return *collector_; }
     SequenceList& sequence() { return *sequence_; }
@@ -141,17 +148,28 @@ class THarbexZoDi : public QMainWindow {
     void SaveSettings();
     // A change of the countdown delay (seconds, 1 to 60): Timer and the countdown bar follow.
     void DelayTimeChange(int seconds);
+    // Timer and its bar Delay take their intervals from the "Timer Interval" setting.
+    void applyCountdownInterval();
     // Shows the settings that are actions (ticked menu items) as the settings say.
     void showSettingsInActions();
     // The window caption.
     void setCaption(const QString& caption);
-    // Shows the Options panel on a tab (a read-only window until the panel exists).
+    // Shows the Options panel on a page and fills it.
     void showOptionsPanel(const QString& tab);
-    // Shows the model's current state on the Options panel if it is open.
+    // Fills the window from the model, the settings and the window state: the Options panel's
+    // widgets, its pages, the set text at the bottom and the ticked menu items. Runs after every
+    // refresh of the set, every load and every command; fills without running any handler.
     void refreshOptionsPanel();
     void hideOptionsPanel();
-    // Where the set's path is.
-    QString busFile() const { return panels.text(1); }
+
+    // The one setter of each setting whose check box has click handling: the box's new state
+    // becomes the setting, then the handling runs.
+    void setInternal(bool checked);
+    void setLocalMode(bool checked);
+    void setStartUp(bool checked);
+    // The set's path: the "Bus File" setting, shown in status panel 1.
+    QString busFile() const { return settings.BusFile; }
+    void setBusFile(const QString& path) { panels.set(1, path); }
     // Saves the set text to a path; reports a failure with the system's message.
     bool saveSetText(const QString& path);
     // Handles window messages that are waiting, once.
@@ -195,7 +213,9 @@ class THarbexZoDi : public QMainWindow {
     void ScheduledStart();
     void PromptForMissedBackup();
 
+    std::unique_ptr<SetReaderWriter> setFile_;
     std::unique_ptr<SetCommands> sets_;
+    std::unique_ptr<SetSummary> summary_;
     std::unique_ptr<RunLogBook> log_;
     std::unique_ptr<Collector> collector_;
     std::unique_ptr<SequenceList> sequence_;
@@ -210,8 +230,10 @@ class THarbexZoDi : public QMainWindow {
     std::unique_ptr<DriveLists> driveLists_;
     std::unique_ptr<DailyFolders> dailyFolders_;
     std::unique_ptr<RizIvezur> monitor_;
-    std::unique_ptr<TextWindow> optionsWindow_;
+    QStackedWidget* middle_ = nullptr;
     QLabel* centralText_ = nullptr;
+    OptionsPanel* options_ = nullptr;
+    QPlainTextEdit* netsaveView_ = nullptr;
     int runsInProgress_ = 0;
     bool closeAfterRun_ = false;
     bool closed_ = false;

@@ -15,6 +15,7 @@
 #include "schedule/sequencelist.h"
 #include "schedule/sequencer.h"
 #include "sets/setcommands.h"
+#include "sets/setreaderwriter.h"
 #include "ui/welcomeform.h"
 #include "util/datetimetext.h"
 #include "util/stringutils.h"
@@ -119,7 +120,7 @@ void THarbexZoDi::ChooseCurrentSet() {
 
 void THarbexZoDi::FirstRunSet() {
     sets().BuildDefaultSet(true);
-    sets().WriteSetText();
+    setFile().WriteSetText();
     sequence().ClearSequenceList();
     int choice = 0;
     {
@@ -153,7 +154,7 @@ void THarbexZoDi::FirstRunSet() {
 }
 
 void THarbexZoDi::SequencingSet() {
-    panels.set(1, QStringLiteral("NO BUS LOADED"));
+    setBusFile(QStringLiteral("NO BUS LOADED"));
     SequenceIndex = sequencer().FindNextDueEntry(0);
     panels.set(7, QStringLiteral("SEQ ") + QString::number(SequenceIndex));
     if (SequenceIndex == -1) {
@@ -170,13 +171,13 @@ void THarbexZoDi::SequencingSet() {
 void THarbexZoDi::ManualSet() {
     panels.set(7, QStringLiteral("MAN"));
     if (Files().fileExists(busFile())) {
-        sets().LoadbackupsetClick(LoadSender::StatusPanel);
+        setFile().LoadbackupsetClick(LoadSender::StatusPanel);
         setCaption(TitleText);
         return;
     }
     Prompts().message(QStringLiteral("No backup Set found, setting defaults"));
     sets().BuildDefaultSet(true);
-    sets().WriteSetText();
+    setFile().WriteSetText();
     const QString path = busFile();
     if (Files().folderExists(AddBackslash(FolderOf(path))))
         saveSetText(path);

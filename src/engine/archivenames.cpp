@@ -5,7 +5,7 @@
 #include "app/harbexzodi.h"
 #include "engine/archivenaming.h"
 #include "platform/platform.h"
-#include "sets/setcommands.h"
+#include "sets/setsummary.h"
 #include "ui/archivesform.h"
 #include "ui/nameform.h"
 
@@ -67,7 +67,7 @@ void ArchiveNamesList::ArchiveClick() {
     const bool accepted = ShowNamesWindow();
     if (!accepted || !Files().fileExists(SBar[1])) return;
     z_.model.NamesFile = SBar[1];
-    z_.sets().BuildSummary();
+    z_.summary().BuildSummary();
 }
 
 bool ArchiveNamesList::ShowNamesWindow() {

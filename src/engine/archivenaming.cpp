@@ -164,7 +164,7 @@ int ArchiveNaming::NameByFilters(const QString& temp) {
         if (InitialLetterUsed(c)) return -1;
         QString name = QStringLiteral("fil") + QString::number(f);
         if (IsAsciiLetter(c)) {
-            name = QString(c) + u'_' + z_.sets().CoreName;
+            name = QString(c) + u'_' + z_.sets().CoreName();
             z_.UsedInitials.insert(c);
         }
         rows << Row(static_cast<int>(rows.size()), temp, name);
@@ -229,13 +229,13 @@ bool ArchiveNaming::CheckExternalCommand(const QString& archive) {
     return false;
 }
 
-void ArchiveNaming::ZipNameExit() {
-    z_.model.ZipCoreName = z_.view.ZipName.left(6);
-    z_.view.NametypeSecondCaption = z_.view.ZipName;
+// The set owns the core name; the box and the caption of "This name" show it at the next refresh.
+void ArchiveNaming::ZipNameExit(const QString& typed) {
+    z_.model.ZipCoreName = typed.left(6);
 }
 
-void ArchiveNaming::ZipNameKeyPress(QChar key) {
-    if (key == QChar(13)) ZipNameExit();
+void ArchiveNaming::ZipNameKeyPress(QChar key, const QString& typed) {
+    if (key == QChar(13)) ZipNameExit(typed);
 }
 
 }  // namespace harbex

@@ -66,9 +66,9 @@ class ArchiveNaming {
     int CheckNamedArchives(int kind);
     bool CheckExternalCommand(const QString& archive);
 
-    // Leaving the core name box, and a key in it (Enter leaves it).
-    void ZipNameExit();
-    void ZipNameKeyPress(QChar key);
+    // Leaving the core name box with the text typed, and a key in it (Enter leaves it).
+    void ZipNameExit(const QString& typed);
+    void ZipNameKeyPress(QChar key, const QString& typed);
 
   private:
     void fill(const QList<ArchiveRow>& rows);

@@ -110,7 +110,7 @@ bool Compressor::singleArchive(const QString& temp) {
     if (!z_.BrowserFilesChosen && z_.model.Extensions != 2 &&
         (z_.collector().CollectClick() == CollectResult::FolderUnreadable || stopping()))
         return false;
-    const QString archive = SingleArchivePath(temp, z_.sets().CoreName);
+    const QString archive = SingleArchivePath(temp, z_.sets().CoreName());
     z_.panels.set(4, kCompressing + archive);
     z_.panels.repaint();
     if (!z_.settings.internal && !z_.naming().CheckExternalCommand(archive)) return false;

@@ -110,12 +110,12 @@ TEST_F(ArchiveNamingTest, CoreNameGivesTheSingleArchiveAndThePerFilterNames) {
     z->panels.set(0, P("Wednesday"));
     z->model.Nametype = 0;
     z->sets().RefreshOptions();
-    EXPECT_EQ(SingleArchivePath(P("C:\\Temp"), z->sets().CoreName), P("C:\\Temp\\Wednes.zip"));
+    EXPECT_EQ(SingleArchivePath(P("C:\\Temp"), z->sets().CoreName()), P("C:\\Temp\\Wednes.zip"));
 
     z->model.Nametype = 1;
     z->model.ZipCoreName.clear();
     z->sets().RefreshOptions();
-    EXPECT_EQ(SingleArchivePath(P("C:\\Temp"), z->sets().CoreName), P("C:\\Temp\\KEELWI.zip"));
+    EXPECT_EQ(SingleArchivePath(P("C:\\Temp"), z->sets().CoreName()), P("C:\\Temp\\KEELWI.zip"));
 
     z->panels.set(0, P("Monday"));
     z->model.Nametype = 0;
@@ -131,7 +131,8 @@ TEST_F(ArchiveNamingTest, ARepeatedInitialLetterAsksAndAbortStopsTheNaming) {
           "one or more archives will not be created,\rOthers may contain misplaced files \rUse the "
           "always name option to eliminate this problem");
     z->model.FilterList = {P("report*.doc"), P("*.txt"), P("readme*.txt"), P("Rates*.xls")};
-    z->sets().CoreName = P("Office");
+    z->model.Nametype = 1;
+    z->model.ZipCoreName = P("Office");
     world.prompter().answerNext(Button::Ignore);
     EXPECT_EQ(naming().NameByFilters(P("C:\\Temp")), 4);
     EXPECT_EQ(world.prompter().questions(), QStringList{question}) << "R and r are different";
@@ -182,12 +183,10 @@ TEST_F(ArchiveNamingTest, ExternalCommandRefusalAndTheCoreNameBox) {
               QStringList{P("Backup aborted, Specific Name and or Local Directory Path\rmay be "
                             "too Long, Contain spaces or Underscores\rExternal [DOS] Zip utility "
                             "will fail\rPlease check and used shorter Name or Path")});
-    z->view.ZipName = P("Accounting");
-    naming().ZipNameKeyPress(u'a');
+    naming().ZipNameKeyPress(u'a', P("Accounting"));
     EXPECT_NE(z->model.ZipCoreName, P("Accoun")) << "only Enter leaves the box";
-    naming().ZipNameKeyPress(QChar(13));
+    naming().ZipNameKeyPress(QChar(13), P("Accounting"));
     EXPECT_EQ(z->model.ZipCoreName, P("Accoun"));
-    EXPECT_EQ(z->view.NametypeSecondCaption, P("Accounting"));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "log/runlogbook.h"
 #include "schedule/sequencelist.h"
 #include "sets/setcommands.h"
+#include "sets/setreaderwriter.h"
 #include "support/controllerfixture.h"
 #include "util/datetimetext.h"
 
@@ -420,7 +421,7 @@ TEST_F(CollectionTest, ExpandingAgainBeforeTheAddedFoldersAreRemovedChangesNothi
     EXPECT_TRUE(z->DuplicateCopies->isEmpty());
 
     // Saving keeps only the set's own folder.
-    z->sets().WriteSetText();
+    z->setFile().WriteSetText();
     EXPECT_EQ(z->model.DirSource, QStringList{P("C:\\Data\\Top")});
 }
 
