@@ -87,6 +87,8 @@ void THarbexZoDi::SetUpCompression() {
         model.Zipped = false;
         model.ZippedEnabled = false;
     }
+    // The utility can be chosen only while the external one is in use, from the start on.
+    view.SelZipUtilityVisible = !settings.internal;
     // Only from now on does a change of "Use Internal Compression" run its checks.
     e.internalClickAttached = true;
 }
