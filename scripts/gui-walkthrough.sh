@@ -83,19 +83,21 @@ start_and_settle() {
     fail "run $run: start-up did not settle"
 }
 
-quit_program() {  # Ctrl+Q on the main window; $work/took: seconds from the key to the end
-    local run=$1 main start
+# Ctrl+Q on the main window, then waits up to 30 seconds for the process to end (a loaded machine
+# with sanitizers is slow, so the wait is for the end, not for a time); $work/took: seconds from
+# the key to the end.
+quit_program() {
+    local run=$1 main start deadline=$((SECONDS + 30))
     main=$(main_window)
     xdotool windowfocus "$main" 2>/dev/null
     start=$(date +%s.%N)
     xdotool key ctrl+q
-    for _ in $(seq 200); do
-        kill -0 "$app" 2>/dev/null || break
+    while [ $SECONDS -lt $deadline ] && kill -0 "$app" 2>/dev/null; do
         # Closing a set never saved asks first; nothing else may ask.
         [ -n "$(dialogs)" ] && fail "run $run: closing asked: $(xdotool getwindowname "$(dialogs | head -n 1)")"
-        sleep 0.05
+        sleep 0.1
     done
-    kill -0 "$app" 2>/dev/null && fail "run $run: the program did not end after Quit"
+    kill -0 "$app" 2>/dev/null && fail "run $run: the program did not end within 30s after Quit"
     wait "$app"
     local status=$?
     app=""
@@ -157,7 +159,9 @@ sleep 1.5
 quit_program 3
 took=$(cat "$work/took")
 pass "quit during a collection ended the program in ${took}s"
-awk -v t="$took" 'BEGIN{exit !(t < 1.5)}' || fail "the program took ${took}s to end after Quit"
+# A collection that kept going would hold the program for minutes; ending within 15 seconds leaves
+# room for a busy machine and still shows that the quit stopped it.
+awk -v t="$took" 'BEGIN{exit !(t < 15)}' || fail "the program took ${took}s to end after Quit"
 grep -q 'Collection stopped: Harbex is closing' "$today_log" || fail "the stop is not in the log"
 grep -q 'Status BACKUPS ABORTED' "$today_log" || fail "the closing lines are not in the log"
 pass "the stop and the closing lines are logged"

@@ -67,8 +67,6 @@ A%20Quit=1
 Bus%20File=$(ini "$(winpath "$set_file")")
 Timer%20Interval=2000
 Zip%20Temp=$(ini "$(winpath "$work/tmp")")
-Internal%20Compression=0
-Ext%20Util=$(ini "$(winpath "$(readlink -f /bin/true)")")
 Local%20Mode=1
 L%20Options=0
 

@@ -20,14 +20,17 @@ cleanup() {
 # number is a free one, taken only once our server holds its lock: other users of this machine
 # may start servers at the same moment. Sets xvfb to the server's process id.
 start_display() {
-    local size=$1 number
+    local size=$1 number ready
     xvfb=""
     for _ in $(seq 20); do
         number=$((100 + RANDOM % 800))
         [ -e "/tmp/.X$number-lock" ] && continue
         Xvfb ":$number" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
         xvfb=$!
-        for _ in $(seq 50); do [ -S "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
+        # A busy machine may take a while to start the server: wait for it, not for a time.
+        ready=$((SECONDS + 20))
+        while [ $SECONDS -lt $ready ] && kill -0 "$xvfb" 2>/dev/null &&
+            [ ! -S "/tmp/.X11-unix/X$number" ]; do sleep 0.1; done
         if kill -0 "$xvfb" 2>/dev/null &&
             [ "$(tr -d ' \n' <"/tmp/.X$number-lock" 2>/dev/null)" = "$xvfb" ]; then
             export DISPLAY=":$number"
@@ -37,7 +40,8 @@ start_display() {
         xvfb=""
     done
     [ -n "$xvfb" ] || fail "no virtual display could be started"
-    for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+    ready=$((SECONDS + 20))
+    while [ $SECONDS -lt $ready ] && ! xdotool getdisplaygeometry >/dev/null 2>&1; do sleep 0.1; done
     xdotool getdisplaygeometry >/dev/null 2>&1 || fail "the virtual display does not answer"
 }
 

@@ -18,7 +18,10 @@
 #include "drives/dailyfolders.h"
 #include "drives/drivediscovery.h"
 #include "drives/drivelists.h"
+#include "engine/archivenames.h"
+#include "engine/archivenaming.h"
 #include "engine/collector.h"
+#include "engine/compressor.h"
 #include "engine/engines.h"
 #include "log/runlogbook.h"
 #include "platform/platform.h"
@@ -29,6 +32,7 @@
 #include "sets/setreaderwriter.h"
 #include "sets/setsummary.h"
 #include "tools/rizivezur.h"
+#include "ui/archivesform.h"
 
 namespace harbex {
 
@@ -43,6 +47,9 @@ THarbexZoDi::THarbexZoDi(QWidget* parent)
       sequencer_(std::make_unique<Sequencer>(*this)),
       autoRuns_(std::make_unique<AutoRuns>(*this)),
       engines_(std::make_unique<Engines>(*this)),
+      naming_(std::make_unique<ArchiveNaming>(*this)),
+      archiveNames_(std::make_unique<ArchiveNamesList>(*this)),
+      compressor_(std::make_unique<Compressor>(*this)),
       discovery_(std::make_unique<DriveDiscovery>(*this)),
       driveLists_(std::make_unique<DriveLists>(*this)),
       dailyFolders_(std::make_unique<DailyFolders>(*this)),
@@ -68,6 +75,7 @@ THarbexZoDi::THarbexZoDi(QWidget* parent)
     buildToolBar();
     buildCentralArea();
     panels.attach(statusBar());
+    archivesForm_ = std::make_unique<TArchivesForm>(*archiveNames_, this);
     // The set's path has one owner, the "Bus File" setting; status panel 1 shows it.
     panels.bind(
         1, [this] { return settings.BusFile; },
@@ -119,8 +127,11 @@ void THarbexZoDi::buildCommands() {
     add("CollectFiles", "Collect Files", "Collect the files to back up",
         [&c] { c.CollectClick(); });
     add("Collect", "Collect Files", "Collect the files to back up", [&c] { c.CollectClick(); });
-    add("CreateZipFiles", "Create Zip Files", "Create Zip Files", nullptr, false);
-    add("Zipup", "Create Zip Files", "Create Zip Files", nullptr, false);
+    Compressor& zip = *compressor_;
+    add("CreateZipFiles", "Create Zip Files", "Create Zip Files", [&zip] { zip.ZipupClick(); });
+    add("Zipup", "Create Zip Files", "Create Zip Files", [&zip] { zip.ZipupClick(); });
+    add("ArchiveBtn", "Named Archive Editor", "Opens the Named Archive Editor",
+        [this] { archiveNames_->ArchiveClick(); });
     add("ExportFiles", "Export Files", "Copy the collected files to their destinations", nullptr,
         false);
     add("StartBackup", "Start Backup", "Start Backup", nullptr, false);
@@ -208,6 +219,7 @@ void THarbexZoDi::buildToolBar() {
         {"Savebkset", QStyle::SP_DialogSaveButton},
         {"Collect", QStyle::SP_FileDialogContentsView},
         {"Zipup", QStyle::SP_DriveHDIcon},
+        {"ArchiveBtn", QStyle::SP_FileDialogInfoView},
         {"DoAll", QStyle::SP_MediaPlay},
         {"CreateDailys", QStyle::SP_FileDialogNewFolder},
         {"Network", QStyle::SP_DriveNetIcon},
@@ -361,15 +373,6 @@ void THarbexZoDi::restoreWindow() {
     if (!isVisible()) return;
     raise();
     activateWindow();
-}
-
-bool THarbexZoDi::LoadArchiveNames(const QString& path) {
-    const TextReadResult read = Files().readLines(path);
-    if (!read.ok) return false;
-    ArchiveNames.clear();
-    for (const QString& line : read.lines)
-        if (!line.trimmed().isEmpty()) ArchiveNames << line.trimmed();
-    return true;
 }
 
 }  // namespace harbex

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QSet>
 #include <QStringList>
 #include <QTimer>
 #include <memory>
@@ -28,6 +29,10 @@ class SequenceList;
 class Sequencer;
 class AutoRuns;
 class Engines;
+class ArchiveNaming;
+class ArchiveNamesList;
+class Compressor;
+class TArchivesForm;
 class DriveDiscovery;
 class DriveLists;
 class DailyFolders;
@@ -108,8 +113,7 @@ class THarbexZoDi : public QMainWindow {
     int UserFolderCount = 0;
     int ReportStart = 0;
     int ReportEnd = 1;
-    QStringList UsedInitials;  // archive initials already used in this run
-    QStringList ArchiveNames;  // the user's archive names of the set
+    QSet<QChar> UsedInitials;  // initial letters already given to per-filter archives
 
     // Drives: the candidates found by discovery, their file, and the choice that offers them.
     std::unique_ptr<QStringList> NetworkList;
@@ -130,6 +134,11 @@ class THarbexZoDi : public QMainWindow {
     Sequencer& sequencer() { return *sequencer_; }
     AutoRuns& autoRuns() { return *autoRuns_; }
     Engines& engines() { return *engines_; }
+    ArchiveNaming& naming() { return *naming_; }
+    ArchiveNamesList& archiveNames() { return *archiveNames_; }
+    Compressor& compressor() { return *compressor_; }
+    // The archive names window, created hidden with the main window and kept until the end.
+    TArchivesForm& archivesForm() { return *archivesForm_; }
     DriveDiscovery& discovery() { return *discovery_; }
     DriveLists& driveLists() { return *driveLists_; }
     DailyFolders& dailyFolders() { return *dailyFolders_; }
@@ -178,10 +187,6 @@ class THarbexZoDi : public QMainWindow {
     // follows.
     void DoAllClick();
 
-    // Small operations of the archive names list that the set file needs now; they move to
-    // their subsystem when it arrives.
-    bool LoadArchiveNames(const QString& path);  // the ".lst" names list (lines of names)
-
     // Work is in progress (a collection, a backup run, start-up).
     bool RunInProgress() const { return runsInProgress_ > 0; }
     // Shows the countdown panel as the window state says.
@@ -226,6 +231,10 @@ class THarbexZoDi : public QMainWindow {
     std::unique_ptr<Sequencer> sequencer_;
     std::unique_ptr<AutoRuns> autoRuns_;
     std::unique_ptr<Engines> engines_;
+    std::unique_ptr<ArchiveNaming> naming_;
+    std::unique_ptr<ArchiveNamesList> archiveNames_;
+    std::unique_ptr<Compressor> compressor_;
+    std::unique_ptr<TArchivesForm> archivesForm_;
     std::unique_ptr<DriveDiscovery> discovery_;
     std::unique_ptr<DriveLists> driveLists_;
     std::unique_ptr<DailyFolders> dailyFolders_;

@@ -87,18 +87,19 @@ void THarbexZoDi::SetUpCompression() {
         model.Zipped = false;
         model.ZippedEnabled = false;
     }
+    // The utility can be chosen only while the external one is in use, from the start on.
+    view.SelZipUtilityVisible = !settings.internal;
     // Only from now on does a change of "Use Internal Compression" run its checks.
     e.internalClickAttached = true;
 }
 
 void THarbexZoDi::CheckTemporaryFolder() {
-    if (Files().folderExists(settings.ZipTemp)) return;
+    if (engines().PointZipTempSel(settings.ZipTemp)) return;
     if (!settings.SequencingMode)
         Prompts().message(QStringLiteral(
             "Temporary directory for Compressed files is invalid\r Using Root directory"));
-    // The folder list names a folder without its trailing backslash, a drive root with it.
-    const QString folder = programFolder();
-    settings.ZipTemp = folder.endsWith(QStringLiteral(":\\")) ? folder : RemoveBackslash(folder);
+    engines().PointZipTempSel(programFolder());
+    settings.ZipTemp = view.ZipTempSel;
 }
 
 void THarbexZoDi::ShowSplash() {

@@ -61,6 +61,8 @@ struct WindowState {
     QString ZipUtil;
     bool internalEnabled = true;
     bool SelZipUtilityVisible = false;
+    bool LocalPanVisible = false;  // the temporary folder selector
+    QString ZipTempSel;            // the folder the selector shows
     // Schedule controls, laid out by ShedTypeClick
     ScheduleBox ShedBox = ScheduleBoxFor(0);
     // The countdown panel before an automatic run, and the position of its bar (0 to 500)

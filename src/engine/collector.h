@@ -36,6 +36,9 @@ class Collector {
     // The immediate sub-folders of a folder, full paths, in name order.
     QStringList ListSubfolders(const QString& folder);
 
+    // One step of the progress bar CheckBar (0 to 30 in steps of 10, then round again).
+    void advanceCheckBar();
+
   private:
     // The real folders the scan has reached, so that a link back up the tree is not followed
     // round and round.
@@ -44,7 +47,6 @@ class Collector {
         std::optional<FolderIdentity> temporary;
     };
     CollectResult collectAllFilters();
-    void advanceCheckBar();
     void reportUnreadableFolder(const QString& folder, const QString& error);
     // One run log line per thing left out, however often the collection meets it.
     void skipped(const QString& line);

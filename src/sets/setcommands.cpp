@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "app/harbexzodi.h"
+#include "engine/archivenames.h"
 #include "engine/engines.h"
 #include "platform/platform.h"
 #include "schedule/autoruns.h"
@@ -64,7 +65,7 @@ void SetCommands::BuildDefaultSet(bool withDefaultPath) {
     m.FixedOption = 0;
     m.Nametype = 1;
     m.NamesFile.clear();
-    z_.ArchiveNames.clear();
+    z_.archiveNames().Reset();
     s.SearchErrors = true;
     m.autotype = 0;
     z_.DelayTimeChange(5);

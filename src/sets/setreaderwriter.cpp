@@ -2,6 +2,7 @@
 
 #include "app/harbexzodi.h"
 #include "drives/drivelists.h"
+#include "engine/archivenames.h"
 #include "platform/platform.h"
 #include "schedule/autoruns.h"
 #include "schedule/sequencelist.h"
@@ -91,7 +92,7 @@ void SetReaderWriter::applyLoadedSet(const QStringList& lines) {
     z_.panels.set(2, result.zipParameters);
     if (result.compSeen) z_.panels.set(3, result.compIndicator);
 
-    if (m.FixedOption == 2 && m.Extensions == 0 && z_.ArchiveNames.isEmpty())
+    if (m.FixedOption == 2 && m.Extensions == 0 && z_.archiveNames().Archives.isEmpty())
         Prompts().message(
             QStringLiteral("No archive names file was loaded, Please run the Wizard"));
     if (m.Extensions == 1) {

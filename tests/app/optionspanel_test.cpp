@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTreeWidget>
+#include <functional>
 
 #include "app/options/optionspanel.h"
 #include "drives/dailyfolders.h"
@@ -268,6 +270,54 @@ TEST_F(OptionsPanelTest, TheZipTabShowsTheCoreNameAndEngineAsTheRulesDecide) {
     click("internal");
     EXPECT_FALSE(zz.settings.internal);
     EXPECT_TRUE(widget<QPushButton>("SelZipUtility")->isVisibleTo(&zz.options()));
+}
+
+// Each compression control on the Zip and Misc pages runs its handler: the change reaches the set
+// or the settings at once, the page follows, and the settings reach the registry.
+TEST_F(OptionsPanelTest, TheCompressionControlsRunTheirHandlers) {
+    world.setSetting(QStringLiteral("Internal Compression"), QStringLiteral("0"));
+    installUtility();
+    world.makeFolder(QStringLiteral("C:\\Work\\Zips"));
+    THarbexZoDi& zz = startedOnTheExample();
+    zz.showOptionsPanel(QStringLiteral("Zip"));
+    auto shown = [&](const char* name) {
+        return widget<QWidget>(name)->isVisibleTo(&zz.options());
+    };
+    EXPECT_TRUE(shown("SelZipUtility")) << "the utility is in use from the start";
+    auto* tree = widget<QTreeWidget>("ZipTempSel");
+    auto open = [tree](const char* name) {  // a folder of the tree opened and selected
+        QTreeWidgetItem* item = tree->findItems(name, Qt::MatchExactly | Qt::MatchRecursive)[0];
+        item->setExpanded(true);
+        tree->setCurrentItem(item);
+    };
+    const QString zips = QStringLiteral("C:\\Work\\Zips"), tool = QStringLiteral("C:\\T\\zipit");
+    const std::pair<std::function<void()>, std::function<bool()>> cases[] = {
+        {[&] { world.dialogs().answerNext(tool), click("SelZipUtility"); },
+         [&] { return zz.settings.ExtUtilPath == tool && zz.view.ZipUtil == "zipit"; }},
+        {[&] { click("SelLocal"), open("C:\\"), open("Work"), open("Zips"); },
+         [&] { return zz.settings.ZipTemp == zips && shown("ZipTempSel"); }},
+        {[&] { emit tree->itemDoubleClicked(tree->currentItem(), 0); },
+         [&] { return !shown("ZipTempSel") && zz.settings.ZipTemp == zips; }},
+        {[&] { replaceText(widget<QLineEdit>("ZipName"), QStringLiteral("Accounting")); },
+         [&] { return zz.model.ZipCoreName == "Accoun"; }},
+        {[&] {
+             zz.model.Recurse = true, zz.model.RecurseZip = false;
+             world.prompter().answerNext(Button::Yes), click("Recurse1");
+         },
+         [&] { return !zz.model.Recurse && world.prompter().records().last().helpContext == 47; }},
+        {[&] { click("DelTemp"); }, [&] { return zz.settings.DelTemps; }},
+        {[&] { zz.showOptionsPanel(QStringLiteral("Misc")), click("ZipFiles1"); },
+         [&] { return !zz.model.Zipped && !zz.options().tabShown(QStringLiteral("Zip")); }},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        cases[i].first();
+        EXPECT_TRUE(cases[i].second()) << "step " << i;
+    }
+    ASSERT_TRUE(zz.close());
+    const std::pair<const char*, QString> stored[] = {
+        {"Zip Temp", zips}, {"Ext Util", tool}, {"DTemps", "1"}, {"Internal Compression", "0"}};
+    for (const auto& [name, value] : stored)
+        EXPECT_EQ(world.setting(QString::fromLatin1(name)), value) << name;
 }
 
 TEST_F(OptionsPanelTest, FillingThePanelRunsNoHandler) {

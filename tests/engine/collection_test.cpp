@@ -599,9 +599,7 @@ TEST_F(CollectionTest, ClosingDuringACollectionStopsItBetweenTwoFilesAndThenClos
     useSet({P("C:\\Data\\A"), P("C:\\Data\\B"), P("C:\\Data\\C"), P("C:\\Data\\D")}, {P("*.txt")});
     const QStringList earlier = {P("C:\\Data\\earlier.txt")};
     z->BackupSet = earlier;
-    z->Idle = true;
-    z->settings.SaveOnExit = false;
-    z->log().SetLogFileName();
+    prepareCloseDuringRun();
     int waits = 0;
     world.waits().onWait = [&] {
         // The user closes the window while the first folder's pause runs.
@@ -612,12 +610,7 @@ TEST_F(CollectionTest, ClosingDuringACollectionStopsItBetweenTwoFilesAndThenClos
 
     EXPECT_EQ(waits, 1) << "no further folder is collected, and no pause waited for";
     EXPECT_EQ(z->BackupSet, earlier);
-    EXPECT_EQ(world.setting(QStringLiteral("SOE")), std::nullopt)
-        << "the window closes only once the collection has returned";
-    z->handleMessages();  // back in the message loop: the close is requested again
-    EXPECT_EQ(world.setting(QStringLiteral("SOE")), QStringLiteral("0")) << "settings saved";
-    const QStringList log =
-        SplitTextLines(QString::fromUtf8(world.readFile(z->settings.LogFileName)));
+    const QStringList log = closeOnceTheRunHasReturned();
     ASSERT_GE(log.size(), 4);
     EXPECT_EQ(log[0], P("Collection stopped: Harbex is closing"));
     EXPECT_EQ(log[3], P("Status BACKUPS ABORTED"));

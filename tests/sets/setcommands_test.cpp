@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "app/options/optionspanel.h"
+#include "engine/archivenames.h"
 #include "platform/filesystem.h"
 #include "schedule/sequencelist.h"
 #include "sets/setfile.h"
@@ -32,6 +33,12 @@ QStringList Lines(std::initializer_list<const char*> lines) {
     QStringList result;
     for (const char* line : lines) result << QString::fromLatin1(line);
     return result;
+}
+
+QStringList ArchivePaths(THarbexZoDi& z) {
+    QStringList paths;
+    for (const ArchiveRow& row : z.archiveNames().Archives) paths << row.path();
+    return paths;
 }
 
 // A set with something in every part: two filters, two folders, daily folders, a specific folder,
@@ -121,7 +128,8 @@ TEST_F(SetCommandsTest, TheDefaultSetHasNoSourceNoDestinationAndUpdateOnlyParame
     z.model.FixedOption = 2;
     z.model.Nametype = 0;
     z.model.autotype = 2;
-    z.ArchiveNames = Lines({"Alpha"});
+    z.archiveNames().Archives << ArchiveRow{"0", "C:\\Temp\\", "Alpha", ".zip"};
+    z.archiveNames().SBar[1] = QStringLiteral("C:\\Harbex\\Office.lst");
     z.settings.SequencingMode = true;
     z.settings.internal = false;
     z.settings.EnabLog = true;
@@ -160,7 +168,8 @@ TEST_F(SetCommandsTest, TheDefaultSetHasNoSourceNoDestinationAndUpdateOnlyParame
     EXPECT_EQ(ZipNameText(m, z.panels[0]), QStringLiteral("Keelwi"));
     EXPECT_EQ(z.sets().CoreName(), QStringLiteral("Keelwi"));
     EXPECT_TRUE(m.NamesFile.isEmpty());
-    EXPECT_TRUE(z.ArchiveNames.isEmpty());
+    EXPECT_TRUE(z.archiveNames().Archives.isEmpty());
+    EXPECT_TRUE(z.archiveNames().SBar[1].isEmpty()) << "the names window forgets its file";
     EXPECT_EQ(m.autotype, 0);
     EXPECT_EQ(m.ShedType, 0);
     EXPECT_EQ(m.DowSelect, 1);
@@ -1132,7 +1141,7 @@ TEST_F(SetCommandsTest, PredefinedNamesWithoutANamesFileAskForTheWizard) {
     THarbexZoDi& z = loadedSet(office, set);
     EXPECT_EQ(world.prompter().messages(), QStringList{kNoNamesFile});
     EXPECT_EQ(z.panels[6], QStringLiteral("AN"));
-    EXPECT_TRUE(z.ArchiveNames.isEmpty());
+    EXPECT_TRUE(z.archiveNames().Archives.isEmpty());
 
     // Browser files are not named from the list: no message.
     world.prompter().clear();
@@ -1148,7 +1157,7 @@ TEST_F(SetCommandsTest, TheCompanionNamesFileGivesTheSetItsArchiveNames) {
     world.writeFile(QStringLiteral("C:\\Harbex\\Office.lst"), "Alpha\r\nBeta\r\n");
     THarbexZoDi& z = loadedSet(office, set);
     EXPECT_EQ(z.model.NamesFile, QStringLiteral("C:\\Harbex\\Office.lst"));
-    EXPECT_EQ(z.ArchiveNames, Lines({"Alpha", "Beta"}));
+    EXPECT_EQ(ArchivePaths(z), Lines({"Alpha", "Beta"}));
     EXPECT_EQ(z.model.FixedOption, 2);
     EXPECT_EQ(z.panels[6], QStringLiteral("AN"));
     EXPECT_TRUE(world.prompter().messages().isEmpty());
@@ -1181,7 +1190,7 @@ TEST_F(SetCommandsTest, ASetInAFolderThatIsGoneUsesTheDefaultCompanionFiles) {
     z.setFile().LoadbackupsetClick(LoadSender::Command);
     EXPECT_EQ(z.BackupSet, Lines({"c:\\default.doc"}));
     EXPECT_EQ(z.model.NamesFile, QStringLiteral("C:\\Harbex\\Default.lst"));
-    EXPECT_EQ(z.ArchiveNames, Lines({"Fallback"}));
+    EXPECT_EQ(ArchivePaths(z), Lines({"Fallback"}));
 
     set.Extensions = 2;
     world.writeFile(QStringLiteral("C:\\Harbex\\Default.dlf"), "c:\\found.pst\r\n");

@@ -7,6 +7,7 @@
 #include "app/harbexzodi.h"
 #include "app/options/optionsbinder.h"
 #include "app/options/optionstabs.h"
+#include "engine/compressor.h"
 #include "log/runlogbook.h"
 #include "sets/setcommands.h"
 #include "sets/setsummary.h"
@@ -25,7 +26,7 @@ QList<QCheckBox*> SettingBoxes(THarbexZoDi& z, OptionsBinder& b) {
     };
     QCheckBox* zipped = b.action(
         QStringLiteral("ZipFiles1"), QStringLiteral("&Store files in compressed format"),
-        [&z] { return z.model.Zipped; }, [&z] { z.model.Zipped = !z.model.Zipped; });
+        [&z] { return z.model.Zipped; }, [&z] { z.compressor().ZippedExecute(); });
     b.enabledWhen(zipped, [&z] { return z.model.ZippedEnabled; });
     QCheckBox* startUp = b.check(
         QStringLiteral("StartUp"), QStringLiteral("Launch Harbex when Windows starts"),
@@ -50,8 +51,7 @@ QList<QCheckBox*> SettingBoxes(THarbexZoDi& z, OptionsBinder& b) {
             [&z] { return z.settings.EnabLog; }, [&z] { z.log().EnabLogExecute(); }),
         b.action(
             QStringLiteral("DelTemp"), QStringLiteral("Delete &Temporary files after backup"),
-            [&z] { return z.settings.DelTemps; },
-            [&z] { z.settings.DelTemps = !z.settings.DelTemps; }),
+            [&z] { return z.settings.DelTemps; }, [&z] { z.compressor().DelTempsExecute(); }),
         setting("ShowSplash", "Show splash screen at startup", &AppSettings::ShowSplash),
         setting("Duplicates", "Handle Duplicates", &AppSettings::Duplicates),
         setting("SaveOnExit", "Sa&ve Backup Set on Exit", &AppSettings::SaveOnExit),

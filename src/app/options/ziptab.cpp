@@ -8,17 +8,17 @@
 #include <QVBoxLayout>
 
 #include "app/harbexzodi.h"
+#include "app/options/folderselector.h"
 #include "app/options/optionsbinder.h"
 #include "app/options/optionstabs.h"
+#include "engine/archivenaming.h"
+#include "engine/compressor.h"
 #include "engine/engines.h"
 #include "sets/backupsetmodel.h"
 #include "sets/setcommands.h"
 
 namespace harbex {
 namespace {
-
-const QString kEngineLater =
-    QStringLiteral("Comes with the compression engines (not available in this version yet)");
 
 // A display box: its text comes from its owner and the user cannot type into it.
 QLineEdit* Display(OptionsBinder& b, const QString& name, OptionsBinder::Text text) {
@@ -27,38 +27,48 @@ QLineEdit* Display(OptionsBinder& b, const QString& name, OptionsBinder::Text te
     return box;
 }
 
+// LocalPan: the folder selector ZipTempSel, shown by "Select local Dir". Selecting a folder makes
+// it the temporary folder; a double click puts the selector away.
+QWidget* LocalPan(THarbexZoDi& z, OptionsBinder& b) {
+    auto* selector = new FolderSelector(
+        [&z, &b](const QString& folder) {
+            b.change([&] { z.engines().ZipTempSelChange(folder); });
+        },
+        [&z, &b] { b.change([&] { z.engines().ZipTempSelDblClick(); }); });
+    selector->setObjectName(QStringLiteral("ZipTempSel"));
+    selector->setMinimumHeight(120);
+    b.onRefresh([selector, &z] { selector->point(z.view.ZipTempSel); });
+    b.visibleWhen(selector, [&z] { return z.view.LocalPanVisible; });
+    return selector;
+}
+
 // The engine: internal or the external utility, and where temporary archives are made.
 QGroupBox* EngineGroup(THarbexZoDi& z, OptionsBinder& b) {
     auto* group = new QGroupBox;
     auto* grid = new QGridLayout(group);
     QCheckBox* internal = b.check(
         QStringLiteral("internal"), QStringLiteral("Use &Internal Compression"),
-        [&z] { return z.settings.internal; },
-        [&z](bool checked) {
-            z.settings.internal = checked;
-            z.engines().internalClick();
-        });
+        [&z] { return z.settings.internal; }, [&z](bool checked) { z.setInternal(checked); });
     b.enabledWhen(internal, [&z] { return z.view.internalEnabled; });
     grid->addWidget(internal, 0, 0, 1, 2);
     grid->addWidget(Display(b, QStringLiteral("ZipUtil"), [&z] { return z.view.ZipUtil; }), 1, 0);
-    // TODO(compression issue): SelZipUtilityClick, the utility's open dialog.
-    QPushButton* utility = b.unavailable(QStringLiteral("SelZipUtility"),
-                                         QStringLiteral("Select &Zip Utility"), kEngineLater);
+    QPushButton* utility =
+        b.button(QStringLiteral("SelZipUtility"), QStringLiteral("Select &Zip Utility"),
+                 [&z] { z.engines().SelZipUtilityClick(); });
     b.visibleWhen(utility, [&z] { return z.view.SelZipUtilityVisible; });
     grid->addWidget(utility, 1, 1);
     grid->addWidget(Display(b, QStringLiteral("ZipTemp"), [&z] { return z.settings.ZipTemp; }), 2,
                     0);
-    // TODO(compression issue): SelectLocal with the folder selector ZipTempSel and its
-    // ZipTempSelChange / ZipTempSelDblClick.
-    grid->addWidget(b.unavailable(QStringLiteral("SelLocal"), QStringLiteral("Select &local Dir"),
-                                  kEngineLater),
+    grid->addWidget(b.button(QStringLiteral("SelLocal"), QStringLiteral("Select &local Dir"),
+                             [&z] { z.engines().SelectLocal(); }),
                     2, 1);
+    grid->addWidget(LocalPan(z, b), 3, 0, 1, 2);
     grid->addWidget(b.check(
                         QStringLiteral("ShowZipping"),
                         QStringLiteral("External Zip utility Output screen is &Visible"),
                         [&z] { return z.settings.ShowZipping; },
                         [&z](bool checked) { z.settings.ShowZipping = checked; }),
-                    3, 0, 1, 2);
+                    4, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     return group;
 }
@@ -70,11 +80,14 @@ QGroupBox* ArchiveGroup(THarbexZoDi& z, OptionsBinder& b) {
     auto* name = new QHBoxLayout;
     QLabel* snam = b.label(QStringLiteral("Snam"), [&z] { return z.view.Snam; });
     b.visibleWhen(snam, [&z] { return z.view.SnamVisible; });
-    // TODO(compression issue): ZipNameExit / ZipNameKeyPress; until then leaving the box stores
-    // the set's core name (its first six characters) directly.
     QLineEdit* zipName = b.editOnExit(
         QStringLiteral("ZipName"), [&z] { return ZipNameText(z.model, z.panels.text(0)); },
-        [&z](const QString& text) { z.model.ZipCoreName = text.left(6); });
+        [&z](const QString& text) { z.naming().ZipNameExit(text); });
+    // Enter is the key that leaves the box; the text is then no longer an unfinished edit.
+    QObject::connect(zipName, &QLineEdit::returnPressed, zipName, [&z, &b, zipName] {
+        zipName->setModified(false);
+        b.change([&] { z.naming().ZipNameKeyPress(QChar(13), zipName->text()); });
+    });
     zipName->setToolTip(
         QStringLiteral("Zip file Core name, replaces Day if filter specifys first "
                        "char"));
@@ -97,15 +110,9 @@ QGroupBox* ArchiveGroup(THarbexZoDi& z, OptionsBinder& b) {
         });
     radios->addStretch(1);
     layout->addWidget(options);
-    // TODO(compression issue): RecurseZipExecute with its question about source-level recursion;
-    // until then the box switches the option and the refresh applies its rule.
     layout->addWidget(b.action(
         QStringLiteral("Recurse1"), QStringLiteral("Scan for files in sub fol&ders"),
-        [&z] { return z.model.RecurseZip; },
-        [&z] {
-            z.model.RecurseZip = !z.model.RecurseZip;
-            z.sets().RefreshOptions();
-        }));
+        [&z] { return z.model.RecurseZip; }, [&z] { z.compressor().RecurseZipExecute(); }));
     return group;
 }
 
