@@ -34,37 +34,32 @@ QString TimeToNextText(int minutes) {
 }
 
 ScheduleBox ScheduleBoxFor(int shedType) {
+    // Per type: the weekday, the day of the month (with its "st"), the month, the linking words
+    // top to bottom, and how far down the time sits.
+    struct Sentence {
+        bool weekday, day, month;
+        const char *upper, *mid, *lower;
+        int timeTop;
+    };
+    static const Sentence sentences[] = {
+        {false, false, false, "at", "", "", 32},
+        {true, false, false, "on", "at", "", 64},
+        {false, true, false, "on the", "at", "", 64},
+        {false, true, true, "on the", "of", "at", 98},
+    };
     ScheduleBox box;
-    switch (shedType) {
-        case 0:
-            box.UpperTextVisible = true;
-            box.UpperText = QStringLiteral("at");
-            box.TimePickerTop = 32;
-            break;
-        case 1:
-            box.UpperTextVisible = box.DowSelectVisible = box.MidTextVisible = true;
-            box.UpperText = QStringLiteral("on");
-            box.MidText = QStringLiteral("at");
-            box.TimePickerTop = 64;
-            break;
-        case 2:
-            box.UpperTextVisible = box.DomPickerVisible = box.DaytypeVisible = true;
-            box.MidTextVisible = true;
-            box.UpperText = QStringLiteral("on the");
-            box.MidText = QStringLiteral("at");
-            box.TimePickerTop = 64;
-            break;
-        case 3:
-            box.UpperTextVisible = box.DomPickerVisible = box.DaytypeVisible = true;
-            box.MidTextVisible = box.MounthPickerVisible = box.LowertextVisible = true;
-            box.UpperText = QStringLiteral("on the");
-            box.MidText = QStringLiteral("of");
-            box.Lowertext = QStringLiteral("at");
-            box.TimePickerTop = 98;
-            break;
-        default:
-            break;
-    }
+    if (shedType < 0 || shedType > 3) return box;
+    const Sentence& s = sentences[shedType];
+    box.DowSelectVisible = s.weekday;
+    box.DomPickerVisible = box.DaytypeVisible = s.day;
+    box.MounthPickerVisible = s.month;
+    box.UpperText = QString::fromLatin1(s.upper);
+    box.MidText = QString::fromLatin1(s.mid);
+    box.Lowertext = QString::fromLatin1(s.lower);
+    box.UpperTextVisible = true;
+    box.MidTextVisible = !box.MidText.isEmpty();
+    box.LowertextVisible = !box.Lowertext.isEmpty();
+    box.TimePickerTop = s.timeTop;
     return box;
 }
 
