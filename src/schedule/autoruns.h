@@ -48,7 +48,6 @@ class AutoRuns {
 
   private:
     void hideCountdown();
-    void nextSequenceEntry();
     void closeAfterAutomaticWork();
     // Writes the RunLog and empties it; lines that could not be written stay for the next save.
     bool saveAndEmptyLog();

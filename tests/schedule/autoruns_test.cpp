@@ -35,13 +35,22 @@ class AutoRunsTest : public ScheduledSetTest {
                          QDateTime(kMonday, QTime(10, 0)));
     }
     void advance(int seconds) { world.clock().advanceMs(seconds * 1000LL); }
-    // The backup run of this build leaves one line in the log; a run counts as started when a
-    // new such line is there (in the RunLog, or in the file when the step after it wrote it).
+    // A run leaves one line in the log: the sets here collect nothing, so the export reports
+    // that (a build without the backup run says so instead). The line is in the RunLog, or in
+    // the file once the step after the run has written and emptied it.
     int runs(THarbexZoDi& z) {
-        const QString line = QStringLiteral("Backup runs are not available in this version");
-        const auto inLog = static_cast<int>(z.log().RunLog.count(line));
-        if (inLog > 0) return inLog;
-        return static_cast<int>(world.readFile(z.settings.LogFileName).count(line.toUtf8()));
+        int found = 0;
+        for (const char* trace : {"Export Failed No files Collected",
+                                  "Backup runs are not available in this version"}) {
+            const QString line = QString::fromLatin1(trace);
+            int inLog = 0;
+            for (const QString& logged : z.log().RunLog) inLog += logged.contains(line) ? 1 : 0;
+            found +=
+                inLog > 0
+                    ? inLog
+                    : static_cast<int>(world.readFile(z.settings.LogFileName).count(line.toUtf8()));
+        }
+        return found;
     }
 };
 
@@ -64,24 +73,19 @@ TEST_F(AutoRunsTest, TheDefaultCountdownFillsTheBarInFiftyTicksAndStartsItAgainA
 }
 
 TEST_F(AutoRunsTest, TheEndOfTheCountdownRunsTheBackupOnceAndClearsTheSummaryOnlyForAClose) {
-    struct Case {
-        bool quitAfterAuto;
-        bool sequencing;
-        bool summaryStaleAfter;
-    };
-    for (const Case c :
-         {Case{true, false, false}, Case{false, false, true}, Case{true, true, true}}) {
+    for (const bool quitAfterAuto : {true, false}) {
         z.reset();
         THarbexZoDi& zz = dailyAt(QTime(11, 0), QTime(10, 0));
-        zz.settings.QuitAfterAuto = c.quitAfterAuto;
-        zz.settings.SequencingMode = c.sequencing;
+        zz.settings.QuitAfterAuto = quitAfterAuto;
         zz.autoRuns().StartCountdown();
-        zz.SummaryStale = true;
+        // Something during the run stops closing at the summary (a refresh's sequencing answer).
+        world.waits().onWait = [&zz] { zz.SummaryStale = true; };
         zz.autoRuns().TimerTimeout();
+        world.waits().onWait = nullptr;
         EXPECT_EQ(runs(zz), 1);
         EXPECT_FALSE(zz.view.BackingupVisible);
         EXPECT_FALSE(zz.Timer.isActive());
-        EXPECT_EQ(zz.SummaryStale, c.summaryStaleAfter) << c.quitAfterAuto << c.sequencing;
+        EXPECT_EQ(zz.SummaryStale, !quitAfterAuto) << quitAfterAuto;
     }
 }
 
@@ -264,8 +268,8 @@ TEST_F(AutoRunsTest, ARunAtStartUpSetClosesTheProgramFiveSecondsAfterItsRun) {
     z.autoRuns().TimerTimeout();
     EXPECT_EQ(z.panels[4], QStringLiteral("SHUTTING DOWN"));
     EXPECT_EQ(z.ShutDown.interval(), 5000);
+    EXPECT_EQ(runs(z), 1) << "the run's lines are in the file";
     const QByteArray log = world.readFile(z.settings.LogFileName);
-    EXPECT_TRUE(log.contains("Backup runs are not available in this version"));
     z.ShutDownTimer();
     EXPECT_EQ(z.panels[4], QStringLiteral("BACKUPS ABORTED")) << "the close was granted";
     EXPECT_EQ(world.readFile(z.settings.LogFileName), log) << "no closing lines for this set";
