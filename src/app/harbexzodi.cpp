@@ -12,8 +12,10 @@
 #include "drives/dailyfolders.h"
 #include "drives/drivediscovery.h"
 #include "drives/drivelists.h"
+#include "engine/backuprun.h"
 #include "engine/collector.h"
 #include "engine/engines.h"
+#include "engine/exporter.h"
 #include "log/runlogbook.h"
 #include "platform/platform.h"
 #include "schedule/autoruns.h"
@@ -37,7 +39,9 @@ THarbexZoDi::THarbexZoDi(QWidget* parent)
       discovery_(std::make_unique<DriveDiscovery>(*this)),
       driveLists_(std::make_unique<DriveLists>(*this)),
       dailyFolders_(std::make_unique<DailyFolders>(*this)),
-      monitor_(std::make_unique<RizIvezur>(*this)) {
+      monitor_(std::make_unique<RizIvezur>(*this)),
+      exporter_(std::make_unique<Exporter>(*this)),
+      backupRun_(std::make_unique<BackupRun>(*this)) {
     setWindowTitle(QStringLiteral("Harbex"));
     resize(860, 560);
     settings = AppSettings::Defaults(programFolder(), CurrentPlatform().defaults);
@@ -103,10 +107,12 @@ void THarbexZoDi::buildCommands() {
     add("Collect", "Collect Files", "Collect the files to back up", [&c] { c.CollectClick(); });
     add("CreateZipFiles", "Create Zip Files", "Create Zip Files", nullptr, false);
     add("Zipup", "Create Zip Files", "Create Zip Files", nullptr, false);
-    add("ExportFiles", "Export Files", "Copy the collected files to their destinations", nullptr,
-        false);
-    add("StartBackup", "Start Backup", "Start Backup", nullptr, false);
-    add("DoAll", "Backup All", "Collect, compress and copy the backup set", nullptr, false);
+    add("ExportFiles", "Export Files", "Copy the collected files to their destinations",
+        [this] { exporter_->ExportFiles(RunSender::ExportCommand); });
+    add("StartBackup", "Start Backup", "Start Backup",
+        [this] { backupRun_->DoAllClick(RunSender::StartBackup); });
+    add("DoAll", "Backup All", "Collect, compress and copy the backup set",
+        [this] { backupRun_->DoAllClick(RunSender::BackupAll); });
     add("ViewBackupOperation", "View Backup Operation", "View Backup Operation",
         [&s] { s.ViewBackupOperation1Click(); });
     add("ViewLogFile", "&View Log File", "View Log File", [&l] { l.ViewLogFile1Click(); });

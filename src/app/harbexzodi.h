@@ -27,6 +27,8 @@ class DriveDiscovery;
 class DriveLists;
 class DailyFolders;
 class RizIvezur;
+class Exporter;
+class BackupRun;
 
 // Who started the set reader: start-up, the sequencer and the set commands pass the status panel
 // that names the set file; the menu and toolbar command passes itself and gets a file dialog.
@@ -100,6 +102,12 @@ class THarbexZoDi : public QMainWindow {
     QStringList BackupSet;
     QStringList collectset;
     std::unique_ptr<QStringList> DuplicateCopies;
+    // Later files with a name seen before whose renamed copy could not be made: they are left
+    // out of BackupSet, and the export lists them with the files it did not find.
+    QStringList MissedDuplicates;
+    // Archives the compress step made in the temporary folder for the current run; with
+    // DuplicateCopies they are the only files "Delete Temporary files" may delete.
+    QStringList TempArchives;
     int UserFolderCount = 0;
     int ReportStart = 0;
     int ReportEnd = 1;
@@ -126,6 +134,8 @@ class THarbexZoDi : public QMainWindow {
     DriveLists& driveLists() { return *driveLists_; }
     DailyFolders& dailyFolders() { return *dailyFolders_; }
     RizIvezur& monitor() { return *monitor_; }
+    Exporter& exporter() { return *exporter_; }
+    BackupRun& backupRun() { return *backupRun_; }
 
     // ---- operations shared by several subsystems ----
     void LoadSettings();
@@ -198,6 +208,8 @@ class THarbexZoDi : public QMainWindow {
     std::unique_ptr<DriveLists> driveLists_;
     std::unique_ptr<DailyFolders> dailyFolders_;
     std::unique_ptr<RizIvezur> monitor_;
+    std::unique_ptr<Exporter> exporter_;
+    std::unique_ptr<BackupRun> backupRun_;
     std::unique_ptr<TextWindow> optionsWindow_;
     QLabel* centralText_ = nullptr;
     int runsInProgress_ = 0;

@@ -310,6 +310,7 @@ QStringList Collector::ListSubfolders(const QString& folder) {
 int Collector::BuildBackupList() {
     if (!z_.DuplicateCopies) z_.DuplicateCopies = std::make_unique<QStringList>();
     z_.DuplicateCopies->clear();
+    z_.MissedDuplicates.clear();
     // An engine that searches sub-folders stores each file with its path, so equal names do
     // not collide there; everywhere else files arrive without their folders.
     const bool handleDuplicates =
@@ -346,7 +347,7 @@ bool Collector::addRenamedCopy(const QString& path, const QString& name, int cou
     if (!Files().copyFile(path, copyPath, &error)) {
         // Backing the file up under its own name would overwrite its namesake at a destination
         // that receives files without their folders, so it is left out and reported instead.
-        // When the export keeps a list of failed files, this path belongs on it as well.
+        z_.MissedDuplicates << path;
         z_.log().add(QStringLiteral("Not backed up, the renamed copy could not be made: ") + path +
                      QStringLiteral(" (") + error + u')');
         return false;

@@ -21,6 +21,10 @@ class AutoRuns {
     // "Stop Sheduled backups": disarms every timer that could start a run.
     void StopSheduledbackups1Click();
 
+    // The end of every export: after a short pause, advances the numbered log counter and writes
+    // the run log to today's file.
+    void AfterRunStep();
+
   private:
     THarbexZoDi& z_;
 };
