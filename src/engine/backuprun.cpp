@@ -6,6 +6,7 @@
 #include "engine/collector.h"
 #include "log/runlogbook.h"
 #include "platform/platform.h"
+#include "util/utils.h"
 
 namespace harbex {
 
@@ -22,7 +23,20 @@ void BackupRun::DoAllClick(RunSender sender) {
         z_.exporter().ExportFiles(sender);
         return;
     }
-    // The compressed run (compress step, then export) comes with the compression work.
+    // Shown in every mode: an unattended compressed run that stops here must not pass unnoticed.
+    if (!CompressFiles()) {
+        Prompts().message(QStringLiteral("File Compression error, Backup aborted"));
+        return;
+    }
+    WaitSeconds(1);
+    z_.exporter().ExportFiles(sender);
+}
+
+bool BackupRun::CompressFiles() {
+    // The compress step is not part of this build: a compressed set is never exported
+    // uncompressed in its place.
+    z_.log().add(QStringLiteral("Compressed backups are not available in this version"));
+    return false;
 }
 
 bool BackupRun::buildBackupList() {

@@ -122,7 +122,7 @@ void Exporter::reportAbortedCheck() {
     else if (s.AbortBox)
         Prompts().message(drives);
     // The report says why nothing was copied, for the user who reads it the next morning.
-    z_.log().add(s.MonitorDRUN ? monitored : drives);
+    if (s.EnabLog) z_.log().add(s.MonitorDRUN ? monitored : drives);
 }
 
 void Exporter::logDrivesTakenOut(const QStringList& before) {
