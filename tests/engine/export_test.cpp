@@ -126,6 +126,10 @@ struct Drill {
     bool sourceListed;                       // the report lists the source as not found
 };
 
+void PrintTo(const Drill& drill, std::ostream* out) {
+    *out << drill.name;
+}
+
 class ExportDrill : public ExportTest, public ::testing::WithParamInterface<Drill> {
   protected:
     ~ExportDrill() override {
