@@ -86,6 +86,7 @@ void Exporter::exportBackupList() {
     cancel_ = false;
     // The list as it is now: commands run during the copies' pauses may replace BackupSet.
     const QStringList list = z_.BackupSet;
+    sourceHosts_.assign(static_cast<size_t>(list.size()), QString());
     z_.collectset = {QStringLiteral("Failed exports")};
     if (m.UseDailyFolders) z_.dailyFolders().SetUpDirsClick();
     const QStringList drivesBefore = m.Drivelist;
@@ -136,6 +137,7 @@ void Exporter::exportToDrive(const QString& drive, const QStringList& list) {
     const BackupSetModel& m = z_.model;
     z_.log().add(QStringLiteral("DRIVE: ") + drive);
     const QString driveKey = DrivePart(drive).toUpper();
+    const QString driveHost = Files().toHost(drive);
     const bool daily = m.UseDailyFolders && m.Days[WeekdayNumber(Now().today()) - 1];
     const QString dailyFolder = AddBackslash(drive) + z_.panels.text(0);
     const QSet<QString> renamedCopies =
@@ -144,24 +146,22 @@ void Exporter::exportToDrive(const QString& drive, const QStringList& list) {
     for (qsizetype i = list.size() - 1; i >= 0 && !z_.StopRequested; --i) {
         const QString& entry = list[i];
         const bool renamed = renamedCopies.contains(entry);
-        const QString sourceHost = Files().toHost(entry);
-        const qint64 size = Files().fileExists(entry) ? Files().fileSize(entry) : -1;
-        if (size < 0) {
+        // Each source is looked at on every drive: it may vanish while another drive is served.
+        const Source source{sourceHost(i, entry), HostFileSize(sourceHost(i, entry))};
+        if (source.size < 0) {
             // A renamed copy that could not be made is reported by the collection already.
             if (!renamed) z_.collectset << entry;
             continue;
         }
-        if (!Files().folderExists(drive)) continue;
+        if (!HostIsFolder(driveHost)) continue;
         z_.panels.set(4, QStringLiteral("Transfering ") + entry);
         pacer_.step();
-        if (daily)
-            copyTo(entry, sourceHost, size, dailyFolder, QStringLiteral(": Week Day "), renamed);
+        if (daily) copyTo(entry, source, dailyFolder, QStringLiteral(": Week Day "), renamed);
         if (!m.UseSpecificFolders) continue;
         for (const QString& destination : m.DestList) {
             if (z_.StopRequested) break;
             if (DrivePart(destination).toUpper() == driveKey)
-                copyTo(entry, sourceHost, size, destination, QStringLiteral(": Specific "),
-                       renamed);
+                copyTo(entry, source, destination, QStringLiteral(": Specific "), renamed);
             z_.collector().advanceCheckBar();
         }
     }
@@ -169,8 +169,14 @@ void Exporter::exportToDrive(const QString& drive, const QStringList& list) {
     for (const QString& missed : z_.MissedDuplicates) z_.collectset << missed;
 }
 
-void Exporter::copyTo(const QString& entry, const QString& sourceHost, qint64 sourceSize,
-                      const QString& folder, const QString& kind, bool renamed) {
+const QString& Exporter::sourceHost(qsizetype index, const QString& entry) {
+    QString& host = sourceHosts_[static_cast<size_t>(index)];
+    if (host.isNull()) host = Files().toHost(entry);
+    return host;
+}
+
+void Exporter::copyTo(const QString& entry, const Source& source, const QString& folder,
+                      const QString& kind, bool renamed) {
     const QString name = FileNameOf(entry);
     const QString destination = AddBackslash(folder) + name;
     CopyTarget& into = target(folder);
@@ -178,9 +184,10 @@ void Exporter::copyTo(const QString& entry, const QString& sourceHost, qint64 so
     line.destination = destination;
     line.renamed = renamed;
     QString reason = into.missingReason();
-    if (into.exists())
-        line.copied =
-            copyFile(sourceHost, sourceSize, into.hostPathFor(name), &line.bytes, &reason);
+    if (into.exists()) {
+        line.hostDestination = into.hostPathFor(name);
+        line.copied = copyFile(source, line.hostDestination, &line.bytes, &reason);
+    }
     if (!z_.settings.EnabLog) return;
     line.text = SourceColumn(entry) + kind + (renamed ? QStringLiteral("RE-NAMED") : QString()) +
                 QStringLiteral(" >") + destination;
@@ -192,14 +199,14 @@ void Exporter::copyTo(const QString& entry, const QString& sourceHost, qint64 so
     lines_.push_back(std::move(line));
 }
 
-bool Exporter::copyFile(const QString& sourceHost, qint64 sourceSize,
-                        const QString& destinationHost, qint64* bytes, QString* reason) {
+bool Exporter::copyFile(const Source& source, const QString& destinationHost, qint64* bytes,
+                        QString* reason) {
     HostCopyResult result;
-    if (sourceSize < kWorkerCopySize) {
-        result = CopyHostFile(sourceHost, destinationHost, &cancel_);
+    if (source.size < kWorkerCopySize) {
+        result = CopyHostFile(source.host, destinationHost, &cancel_);
     } else {
         CurrentPlatform().waits->runWhileHandlingMessages(
-            [&] { result = CopyHostFile(sourceHost, destinationHost, &cancel_); },
+            [&] { result = CopyHostFile(source.host, destinationHost, &cancel_); },
             [this] {
                 // A close asks the copy in progress to give up; the old copy stays as it was.
                 if (z_.StopRequested) cancel_ = true;
@@ -268,8 +275,7 @@ void Exporter::validate(int* done, int* failed, int* renamed) {
     QStringList& runLog = z_.log().RunLog;
     for (const CopyLine& line : lines_) {
         // Only a copy this run made counts, and only when the file is there, whole.
-        const bool ok = line.copied && Files().fileExists(line.destination) &&
-                        Files().fileSize(line.destination) == line.bytes;
+        const bool ok = line.copied && HostFileSize(line.hostDestination) == line.bytes;
         ++(ok ? *done : *failed);
         if (line.renamed) ++*renamed;
         // A Clear Log during the run took earlier lines away; the rest are still marked.
@@ -286,6 +292,7 @@ void Exporter::endOfRun() {
     if (z_.UserFolderCount > 0 && folders.size() > z_.UserFolderCount)
         folders.erase(folders.begin() + z_.UserFolderCount, folders.end());
     targets_.clear();
+    sourceHosts_.clear();
     // A closing program saves its log itself, at once.
     if (!z_.StopRequested) z_.autoRuns().AfterRunStep();
 }

@@ -37,6 +37,7 @@ class Exporter {
         qsizetype logIndex = -1;
         QString text;
         QString destination;
+        QString hostDestination;
         bool renamed = false;
         bool copied = false;
         qint64 bytes = 0;
@@ -46,10 +47,17 @@ class Exporter {
     void reportAbortedCheck();
     void logDrivesTakenOut(const QStringList& before);
     void exportToDrive(const QString& drive, const QStringList& list);
-    void copyTo(const QString& entry, const QString& sourceHost, qint64 sourceSize,
-                const QString& folder, const QString& kind, bool renamed);
-    bool copyFile(const QString& sourceHost, qint64 sourceSize, const QString& destinationHost,
-                  qint64* bytes, QString* reason);
+    // A file to copy: where it is on this machine and how big it was when looked at.
+    struct Source {
+        QString host;
+        qint64 size = 0;
+    };
+    // The host path of a backup list entry, found once for all drives.
+    const QString& sourceHost(qsizetype index, const QString& entry);
+    void copyTo(const QString& entry, const Source& source, const QString& folder,
+                const QString& kind, bool renamed);
+    bool copyFile(const Source& source, const QString& destinationHost, qint64* bytes,
+                  QString* reason);
     CopyTarget& target(const QString& folder);
     void deleteTemporaries(const QStringList& list);
     void writeReport();
@@ -60,6 +68,7 @@ class Exporter {
     bool running_ = false;
     std::vector<CopyLine> lines_;
     QHash<QString, std::shared_ptr<CopyTarget>> targets_;
+    std::vector<QString> sourceHosts_;
     std::atomic<bool> cancel_{false};
     ProgressPacer pacer_;
 };

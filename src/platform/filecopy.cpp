@@ -54,11 +54,14 @@ QByteArray TemporaryNameIn(const QByteArray& folder) {
 
 enum class Method { InKernel, SendFile, Buffered };
 
-// Copies from the current offsets until the source ends. Returns 0 or the error number.
-int CopyBytes(int in, int out, qint64* copied, const std::atomic<bool>* cancel, bool* cancelled) {
+// Copies from the current offsets until the source ends; a file of the size it had when it was
+// opened is taken as ended without one more call to find its end. Returns 0 or the error number.
+int CopyBytes(int in, int out, qint64 size, qint64* copied, const std::atomic<bool>* cancel,
+              bool* cancelled) {
     Method method = Method::InKernel;
     std::vector<char> buffer;
     for (;;) {
+        if (size > 0 && *copied >= size) return 0;
         if (cancel && cancel->load(std::memory_order_relaxed)) {
             *cancelled = true;
             return ECANCELED;
@@ -171,7 +174,8 @@ HostCopyResult CopyHostFile(const QString& from, const QString& to,
     };
 
     qint64 copied = 0;
-    if (const int error = CopyBytes(in.get(), out, &copied, cancel, &result.cancelled))
+    if (const int error =
+            CopyBytes(in.get(), out, info.st_size, &copied, cancel, &result.cancelled))
         return discard(error);
     // The copy gets the source's permissions and times, as a file copy on the original system
     // keeps the time the file was last written.
@@ -192,6 +196,18 @@ HostCopyResult CopyHostFile(const QString& from, const QString& to,
     return result;
 }
 
+qint64 HostFileSize(const QString& host) {
+    struct stat info {};
+    if (host.isEmpty() || ::stat(QFile::encodeName(host).constData(), &info) != 0) return -1;
+    return S_ISREG(info.st_mode) ? static_cast<qint64>(info.st_size) : -1;
+}
+
+bool HostIsFolder(const QString& host) {
+    struct stat info {};
+    return !host.isEmpty() && ::stat(QFile::encodeName(host).constData(), &info) == 0 &&
+           S_ISDIR(info.st_mode);
+}
+
 CopyTarget::CopyTarget(const FileSystem& files, const QString& programFolder)
     : host_(files.toHost(programFolder)) {
     const QFileInfo info(host_);
@@ -204,20 +220,25 @@ CopyTarget::CopyTarget(const FileSystem& files, const QString& programFolder)
 }
 
 QString CopyTarget::hostPathFor(const QString& name) {
-    const QString exact = host_ + u'/' + name;
-    if (QFileInfo::exists(exact)) return exact;
+    // One listing of the folder answers for every file copied into it, instead of one look at
+    // the disk per file.
     if (!listed_) {
         listed_ = true;
         const QStringList entries = QDir(host_).entryList(
             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
-        for (const QString& entry : entries) names_.insert(entry.toCaseFolded(), entry);
+        for (const QString& entry : entries) {
+            exact_.insert(entry);
+            names_.insert(entry.toCaseFolded(), entry);
+        }
     }
+    if (exact_.contains(name)) return host_ + u'/' + name;
     const QString key = name.toCaseFolded();
     const auto found = names_.constFind(key);
     if (found != names_.constEnd()) return host_ + u'/' + *found;
     // The copy about to be made is the file of that name from now on.
     names_.insert(key, name);
-    return exact;
+    exact_.insert(name);
+    return host_ + u'/' + name;
 }
 
 }  // namespace harbex

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <atomic>
 
@@ -24,6 +25,13 @@ struct HostCopyResult {
 HostCopyResult CopyHostFile(const QString& from, const QString& to,
                             const std::atomic<bool>* cancel = nullptr);
 
+// The size of a regular file at a host path (links followed), or -1 when there is none: one look
+// at the disk, where asking "exists" and "how big" separately would take two.
+qint64 HostFileSize(const QString& host);
+
+// Whether a host path is a folder (links followed).
+bool HostIsFolder(const QString& host);
+
 class FileSystem;
 
 // A folder that many files are copied into. The folder is resolved once; a file name is found as
@@ -44,6 +52,7 @@ class CopyTarget {
     bool exists_ = false;
     QString reason_;
     bool listed_ = false;
+    QSet<QString> exact_;            // names on disk
     QHash<QString, QString> names_;  // case-folded name -> name on disk
 };
 
