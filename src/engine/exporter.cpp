@@ -143,6 +143,9 @@ void Exporter::exportToDrive(const QString& drive, const QStringList& list) {
     const QSet<QString> renamedCopies =
         z_.DuplicateCopies ? QSet<QString>(z_.DuplicateCopies->begin(), z_.DuplicateCopies->end())
                            : QSet<QString>();
+    // The drive is looked at again only when a copy to it fails: a drive that goes away
+    // during the run then gets no further copies, without one look at it per file.
+    bool driveReady = HostIsFolder(driveHost);
     for (qsizetype i = list.size() - 1; i >= 0 && !z_.StopRequested; --i) {
         const QString& entry = list[i];
         const bool renamed = renamedCopies.contains(entry);
@@ -153,17 +156,23 @@ void Exporter::exportToDrive(const QString& drive, const QStringList& list) {
             if (!renamed) z_.collectset << entry;
             continue;
         }
-        if (!HostIsFolder(driveHost)) continue;
+        if (!driveReady) continue;
         z_.panels.set(4, QStringLiteral("Transfering ") + entry);
         pacer_.step();
-        if (daily) copyTo(entry, source, dailyFolder, QStringLiteral(": Week Day "), renamed);
-        if (!m.UseSpecificFolders) continue;
-        for (const QString& destination : m.DestList) {
-            if (z_.StopRequested) break;
-            if (DrivePart(destination).toUpper() == driveKey)
-                copyTo(entry, source, destination, QStringLiteral(": Specific "), renamed);
-            z_.collector().advanceCheckBar();
+        bool copied = true;
+        if (daily)
+            copied = copyTo(entry, source, dailyFolder, QStringLiteral(": Week Day "), renamed);
+        if (m.UseSpecificFolders) {
+            for (const QString& destination : m.DestList) {
+                if (z_.StopRequested) break;
+                if (DrivePart(destination).toUpper() == driveKey)
+                    copied = copyTo(entry, source, destination, QStringLiteral(": Specific "),
+                                    renamed) &&
+                             copied;
+                z_.collector().advanceCheckBar();
+            }
         }
+        if (!copied) driveReady = HostIsFolder(driveHost);
     }
     // Files whose renamed copy could not be made are not in the list, and not backed up.
     for (const QString& missed : z_.MissedDuplicates) z_.collectset << missed;
@@ -175,7 +184,7 @@ const QString& Exporter::sourceHost(qsizetype index, const QString& entry) {
     return host;
 }
 
-void Exporter::copyTo(const QString& entry, const Source& source, const QString& folder,
+bool Exporter::copyTo(const QString& entry, const Source& source, const QString& folder,
                       const QString& kind, bool renamed) {
     const QString name = FileNameOf(entry);
     const QString destination = AddBackslash(folder) + name;
@@ -188,7 +197,8 @@ void Exporter::copyTo(const QString& entry, const Source& source, const QString&
         line.hostDestination = into.hostPathFor(name);
         line.copied = copyFile(source, line.hostDestination, &line.bytes, &reason);
     }
-    if (!z_.settings.EnabLog) return;
+    const bool copied = line.copied;
+    if (!z_.settings.EnabLog) return copied;
     line.text = SourceColumn(entry) + kind + (renamed ? QStringLiteral("RE-NAMED") : QString()) +
                 QStringLiteral(" >") + destination;
     RunLogBook& log = z_.log();
@@ -197,6 +207,7 @@ void Exporter::copyTo(const QString& entry, const Source& source, const QString&
     // The line itself says FAILED after the check; this says why.
     if (!line.copied) log.add(QStringLiteral("    Not copied: ") + reason);
     lines_.push_back(std::move(line));
+    return copied;
 }
 
 bool Exporter::copyFile(const Source& source, const QString& destinationHost, qint64* bytes,

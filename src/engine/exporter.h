@@ -54,7 +54,8 @@ class Exporter {
     };
     // The host path of a backup list entry, found once for all drives.
     const QString& sourceHost(qsizetype index, const QString& entry);
-    void copyTo(const QString& entry, const Source& source, const QString& folder,
+    // Copies one file into a folder and logs the copy line; false when the copy failed.
+    bool copyTo(const QString& entry, const Source& source, const QString& folder,
                 const QString& kind, bool renamed);
     bool copyFile(const Source& source, const QString& destinationHost, qint64* bytes,
                   QString* reason);
