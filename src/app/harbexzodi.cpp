@@ -109,6 +109,8 @@ void THarbexZoDi::buildCommands() {
     add("Zipup", "Create Zip Files", "Create Zip Files", nullptr, false);
     add("ExportFiles", "Export Files", "Copy the collected files to their destinations",
         [this] { exporter_->ExportFiles(RunSender::ExportCommand); });
+    add("StartExport", "Export Files", "Copy the collected files to their destinations",
+        [this] { exporter_->ExportFiles(RunSender::ExportCommand); });
     add("StartBackup", "Start Backup", "Start Backup",
         [this] { backupRun_->DoAllClick(RunSender::StartBackup); });
     add("DoAll", "Backup All", "Collect, compress and copy the backup set",
@@ -194,6 +196,7 @@ void THarbexZoDi::buildToolBar() {
         {"Savebkset", QStyle::SP_DialogSaveButton},
         {"Collect", QStyle::SP_FileDialogContentsView},
         {"Zipup", QStyle::SP_DriveHDIcon},
+        {"StartExport", QStyle::SP_ArrowForward},
         {"DoAll", QStyle::SP_MediaPlay},
         {"CreateDailys", QStyle::SP_FileDialogNewFolder},
         {"Network", QStyle::SP_DriveNetIcon},

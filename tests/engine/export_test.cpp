@@ -315,7 +315,7 @@ TEST_F(ExportTest, NothingCollectedIsLoggedAndShownOutsideSequencingOnly) {
 TEST_F(ExportTest, TheWindowHandlesClicksBetweenCopies) {
     QString seen;
     QTimer::singleShot(0, [&] { seen = z->panels[4]; });
-    exportFiles();
+    z->commands.action(P("StartExport"))->trigger();
     EXPECT_EQ(seen, P("Transfering ") + kSource);
 }
 
