@@ -19,16 +19,9 @@ for tool in Xvfb xdotool; do
 done
 [ -n "$shots" ] && ! command -v import >/dev/null && shots=""
 
-work=$(mktemp -d)
-xvfb=""
-app=""
-cleanup() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=virtual-display.sh
+. "$(dirname "$0")/virtual-display.sh"
+make_work
 fail() {
     echo "FAILED: $*"
     for seen in "$work"/seen.*; do [ -f "$seen" ] && echo "$seen: $(tr '\n' ',' <"$seen")"; done
@@ -38,32 +31,8 @@ fail() {
 }
 pass() { echo "ok: $*"; }
 
-# A display of our own: a free number, taken only once our server holds its lock (other users of
-# this machine may start servers at the same moment).
-for _ in $(seq 20); do
-    number=$((100 + RANDOM % 800))
-    [ -e "/tmp/.X$number-lock" ] && continue
-    Xvfb ":$number" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    for _ in $(seq 50); do [ -S "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
-    if kill -0 "$xvfb" 2>/dev/null && [ "$(tr -d ' \n' <"/tmp/.X$number-lock" 2>/dev/null)" = "$xvfb" ]; then
-        export DISPLAY=":$number"
-        break
-    fi
-    kill "$xvfb" 2>/dev/null
-    xvfb=""
-done
-[ -n "$xvfb" ] || fail "no virtual display could be started"
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool getdisplaygeometry >/dev/null 2>&1 || fail "the virtual display does not answer"
-
-# A fresh home: nothing of the user running this script is read or written.
-mkdir -p "$work/home" "$work/config" "$work/data" "$work/tmp" "$work/runtime"
-chmod 700 "$work/runtime"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
-export TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime"
-unset HARBEX_HOME
-export ASAN_OPTIONS=detect_leaks=0 LC_ALL=C QT_QPA_PLATFORM=xcb
+start_display 1280x800
+fresh_home "$work"
 data="$work/data/Harbex"
 settings="$work/config/Keelwick/Pelvor.conf"
 today_log="$data/$(date +%A)_Harbex.log"
@@ -72,28 +41,10 @@ shot() {  # a picture of the whole display, once per name
     [ -n "$shots" ] && [ ! -f "$shots/$1.png" ] || return 0
     mkdir -p "$shots" && import -window root "$shots/$1.png" && echo "screenshot: $shots/$1.png"
 }
-geometry() {  # prints X Y WIDTH HEIGHT of a window
-    xdotool getwindowgeometry --shell "$1" 2>/dev/null |
-        awk -F= '/^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print x, y, w, h}'
-}
 click_at() {  # window, x and y inside it
     read -r wx wy _ _ <<<"$(geometry "$1")"
     xdotool mousemove $((wx + $2)) $((wy + $3)) click 1
 }
-main_window() {  # the largest visible window is the main window
-    for w in $(xdotool search --onlyvisible --name '.+' 2>/dev/null); do
-        read -r _ _ ww wh <<<"$(geometry "$w")"
-        [ "${ww:-0}" -ge 800 ] && echo "$w" && return
-    done
-}
-dialogs() {  # visible windows other than the main window
-    local main
-    main=$(main_window)
-    for w in $(xdotool search --onlyvisible --name '.+' 2>/dev/null); do
-        [ "$w" != "$main" ] && echo "$w"
-    done
-}
-
 # Starts the program and answers what it shows until the main window is alone for two
 # seconds. Every title seen goes to $work/seen.<run>. On the welcome window it presses
 # "Use the Defaults"; on the splash "Continue"; everywhere else the default button.
@@ -132,19 +83,21 @@ start_and_settle() {
     fail "run $run: start-up did not settle"
 }
 
-quit_program() {  # Ctrl+Q on the main window; $work/took: seconds from the key to the end
-    local run=$1 main start
+# Ctrl+Q on the main window, then waits up to 30 seconds for the process to end (a loaded machine
+# with sanitizers is slow, so the wait is for the end, not for a time); $work/took: seconds from
+# the key to the end.
+quit_program() {
+    local run=$1 main start deadline=$((SECONDS + 30))
     main=$(main_window)
     xdotool windowfocus "$main" 2>/dev/null
     start=$(date +%s.%N)
     xdotool key ctrl+q
-    for _ in $(seq 200); do
-        kill -0 "$app" 2>/dev/null || break
+    while [ $SECONDS -lt $deadline ] && kill -0 "$app" 2>/dev/null; do
         # Closing a set never saved asks first; nothing else may ask.
         [ -n "$(dialogs)" ] && fail "run $run: closing asked: $(xdotool getwindowname "$(dialogs | head -n 1)")"
-        sleep 0.05
+        sleep 0.1
     done
-    kill -0 "$app" 2>/dev/null && fail "run $run: the program did not end after Quit"
+    kill -0 "$app" 2>/dev/null && fail "run $run: the program did not end within 30s after Quit"
     wait "$app"
     local status=$?
     app=""
@@ -206,7 +159,9 @@ sleep 1.5
 quit_program 3
 took=$(cat "$work/took")
 pass "quit during a collection ended the program in ${took}s"
-awk -v t="$took" 'BEGIN{exit !(t < 1.5)}' || fail "the program took ${took}s to end after Quit"
+# A collection that kept going would hold the program for minutes; ending within 15 seconds leaves
+# room for a busy machine and still shows that the quit stopped it.
+awk -v t="$took" 'BEGIN{exit !(t < 15)}' || fail "the program took ${took}s to end after Quit"
 grep -q 'Collection stopped: Harbex is closing' "$today_log" || fail "the stop is not in the log"
 grep -q 'Status BACKUPS ABORTED' "$today_log" || fail "the closing lines are not in the log"
 pass "the stop and the closing lines are logged"

@@ -10,7 +10,11 @@ QAction* Commands::add(const QString& name, const QString& text, const QString& 
     enabled_.insert(name, true);
     built_.insert(name, built);
     hints_.insert(name, hint);
-    if (handler) QObject::connect(action, &QAction::triggered, owner_, [handler] { handler(); });
+    if (handler)
+        QObject::connect(action, &QAction::triggered, owner_, [this, handler] {
+            handler();
+            if (after_) after_();
+        });
     show(name);
     return action;
 }

@@ -16,6 +16,8 @@ class Commands {
 
     QAction* add(const QString& name, const QString& text, const QString& hint,
                  std::function<void()> handler, bool built = true);
+    // Runs after every command's handler (the window shows what the command changed).
+    void setAfterEach(std::function<void()> after) { after_ = std::move(after); }
     QAction* action(const QString& name) const { return actions_.value(name); }
 
     void setEnabled(const QString& name, bool enabled);
@@ -25,6 +27,7 @@ class Commands {
   private:
     void show(const QString& name);
     QObject* owner_;
+    std::function<void()> after_;
     QHash<QString, QAction*> actions_;
     QHash<QString, bool> enabled_;
     QHash<QString, bool> built_;

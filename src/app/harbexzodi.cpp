@@ -1,9 +1,13 @@
 #include "app/harbexzodi.h"
 
+#include "app/options/optionspanel.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QShowEvent>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -12,8 +16,11 @@
 #include "drives/dailyfolders.h"
 #include "drives/drivediscovery.h"
 #include "drives/drivelists.h"
+#include "engine/archivenames.h"
+#include "engine/archivenaming.h"
 #include "engine/backuprun.h"
 #include "engine/collector.h"
+#include "engine/compressor.h"
 #include "engine/engines.h"
 #include "engine/exporter.h"
 #include "log/runlogbook.h"
@@ -22,20 +29,27 @@
 #include "schedule/sequencelist.h"
 #include "schedule/sequencer.h"
 #include "sets/setcommands.h"
+#include "sets/setreaderwriter.h"
+#include "sets/setsummary.h"
 #include "tools/rizivezur.h"
-#include "ui/optionswindow.h"
+#include "ui/archivesform.h"
 
 namespace harbex {
 
 THarbexZoDi::THarbexZoDi(QWidget* parent)
     : QMainWindow(parent),
+      setFile_(std::make_unique<SetReaderWriter>(*this)),
       sets_(std::make_unique<SetCommands>(*this)),
+      summary_(std::make_unique<SetSummary>(*this)),
       log_(std::make_unique<RunLogBook>(*this)),
       collector_(std::make_unique<Collector>(*this)),
       sequence_(std::make_unique<SequenceList>(*this)),
       sequencer_(std::make_unique<Sequencer>(*this)),
       autoRuns_(std::make_unique<AutoRuns>(*this)),
       engines_(std::make_unique<Engines>(*this)),
+      naming_(std::make_unique<ArchiveNaming>(*this)),
+      archiveNames_(std::make_unique<ArchiveNamesList>(*this)),
+      compressor_(std::make_unique<Compressor>(*this)),
       discovery_(std::make_unique<DriveDiscovery>(*this)),
       driveLists_(std::make_unique<DriveLists>(*this)),
       dailyFolders_(std::make_unique<DailyFolders>(*this)),
@@ -45,21 +59,29 @@ THarbexZoDi::THarbexZoDi(QWidget* parent)
     setWindowTitle(QStringLiteral("Harbex"));
     resize(860, 560);
     settings = AppSettings::Defaults(programFolder(), CurrentPlatform().defaults);
+    // Until the settings are read, status panel 1 shows its design text.
+    settings.BusFile = QStringLiteral("BUSFILE");
     NetworkList = std::make_unique<QStringList>();
     // Known from the start: Local Mode switched on early in start-up already writes the file.
     NetworkListFile =
         DriveDiscovery::NetworkListFileFor(programFolder(), CurrentPlatform().programFile);
-    Timer.setInterval(5000);
-    Delay.setInterval(100);
+    applyCountdownInterval();
     ShedTimer.setInterval(60000);
     MidnightTimer.setInterval(1000);
     ShutDown.setInterval(5000);
     connect(&ShutDown, &QTimer::timeout, this, &THarbexZoDi::ShutDownTimer);
+    // Whatever a command changed, the window shows it afterwards.
+    commands.setAfterEach([this] { refreshOptionsPanel(); });
     buildCommands();
     buildMenus();
     buildToolBar();
     buildCentralArea();
     panels.attach(statusBar());
+    archivesForm_ = std::make_unique<TArchivesForm>(*archiveNames_, this);
+    // The set's path has one owner, the "Bus File" setting; status panel 1 shows it.
+    panels.bind(
+        1, [this] { return settings.BusFile; },
+        [this](const QString& path) { settings.BusFile = path; });
 }
 
 THarbexZoDi::~THarbexZoDi() = default;
@@ -84,6 +106,8 @@ bool THarbexZoDi::event(QEvent* event) {
 
 void THarbexZoDi::buildCommands() {
     SetCommands& s = *sets_;
+    SetReaderWriter& f = *setFile_;
+    SetSummary& summary = *summary_;
     RunLogBook& l = *log_;
     Collector& c = *collector_;
     DriveLists& d = *driveLists_;
@@ -94,7 +118,7 @@ void THarbexZoDi::buildCommands() {
     };
     // Files
     add("LoadSet", "&Load Backup Set", "Load Backup Set",
-        [&s] { s.LoadbackupsetClick(LoadSender::Command); });
+        [&f] { f.LoadbackupsetClick(LoadSender::Command); });
     add("SavebackupSet2", "&Save backup Set", "Save the backup set",
         [&s] { s.SavebackupSet2Click(); });
     add("Savebkset", "Save Backup Set &As", "Save Backup Set", [&s] { s.Savedlg(); });
@@ -105,8 +129,11 @@ void THarbexZoDi::buildCommands() {
     add("CollectFiles", "Collect Files", "Collect the files to back up",
         [&c] { c.CollectClick(); });
     add("Collect", "Collect Files", "Collect the files to back up", [&c] { c.CollectClick(); });
-    add("CreateZipFiles", "Create Zip Files", "Create Zip Files", nullptr, false);
-    add("Zipup", "Create Zip Files", "Create Zip Files", nullptr, false);
+    Compressor& zip = *compressor_;
+    add("CreateZipFiles", "Create Zip Files", "Create Zip Files", [&zip] { zip.ZipupClick(); });
+    add("Zipup", "Create Zip Files", "Create Zip Files", [&zip] { zip.ZipupClick(); });
+    add("ArchiveBtn", "Named Archive Editor", "Opens the Named Archive Editor",
+        [this] { archiveNames_->ArchiveClick(); });
     add("ExportFiles", "Export Files", "Copy the collected files to their destinations",
         [this] { exporter_->ExportFiles(RunSender::ExportCommand); });
     add("StartExport", "Export Files", "Copy the collected files to their destinations",
@@ -116,7 +143,7 @@ void THarbexZoDi::buildCommands() {
     add("DoAll", "Backup All", "Collect, compress and copy the backup set",
         [this] { backupRun_->DoAllClick(RunSender::BackupAll); });
     add("ViewBackupOperation", "View Backup Operation", "View Backup Operation",
-        [&s] { s.ViewBackupOperation1Click(); });
+        [&summary] { summary.ViewBackupOperation1Click(); });
     add("ViewLogFile", "&View Log File", "View Log File", [&l] { l.ViewLogFile1Click(); });
     add("ClearLog", "Clear Log", "Clear Log", [&l] { l.ClearLog1Click(); });
     add("StopSheduledbackups", "Stop Sheduled backups", "Stop Sheduled backups",
@@ -131,33 +158,35 @@ void THarbexZoDi::buildCommands() {
     add(
         "EditExisting", "Edit Existing", "Edit Existing", [&s] { s.EditExisting1Click(); }, false);
     // Options
-    add("Summary", "Summary", "Show Backup summary", [&s] { s.SummaryClick(); });
-    add("SummaryBtn", "Summary", "Show Backup summary", [&s] { s.SummaryClick(); });
-    add("OptionsBtn", "Options", "Show the options", nullptr, false);
+    add("Summary", "Summary", "Show Backup summary", [&summary] { summary.SummaryClick(); });
+    add("SummaryBtn", "Summary", "Show Backup summary", [&summary] { summary.SummaryClick(); });
+    add("Showoptions", "&Options", "Show Options", [this] { options_->OptionsClick(); });
+    add("OptionsBtn", "Options", "Show Options", [this] { options_->OptionsClick(); });
     add("SetDefaults", "Set Defaults", "Set Defaults", [&s] { s.DefsbtnClick(); });
     add("DisplayBUSFile", "Show BUS file", "Show BUS file", nullptr);
     add("EnabLog", "Enable Log File", "Enable Log File", nullptr);
-    add("FindMappedDrives1", "Build Network Drives List", "Build Network Drives List",
+    add("FindMappedDrives1", "Build &Network Drives List", "Build Network Drives List",
         [this] { discovery_->FindMappedDrives1Click(); });
     add("LocalMode", "Local Mode", "Local drives instead of network drives", nullptr);
     commands.action(QStringLiteral("LoadSet"))->setShortcut(QKeySequence::Open);
     commands.action(QStringLiteral("SavebackupSet2"))->setShortcut(QKeySequence::Save);
     commands.action(QStringLiteral("ExitNB"))->setShortcut(QKeySequence::Quit);
+    // Menu items that show a value: the same setter as the value's box on the Options panel.
     QAction* showBus = commands.action(QStringLiteral("DisplayBUSFile"));
     showBus->setCheckable(true);
-    connect(showBus, &QAction::triggered, this, [this](bool checked) { sets_->ShowBus(checked); });
+    connect(showBus, &QAction::triggered, this,
+            [this](bool checked) { summary_->ShowBus(checked); });
     QAction* enabLog = commands.action(QStringLiteral("EnabLog"));
     enabLog->setCheckable(true);
-    connect(enabLog, &QAction::triggered, this, [this, enabLog] {
+    connect(enabLog, &QAction::triggered, this, [this] {
         log_->EnabLogExecute();
-        enabLog->setChecked(settings.EnabLog);
+        refreshOptionsPanel();
     });
     QAction* localMode = commands.action(QStringLiteral("LocalMode"));
     localMode->setCheckable(true);
     connect(localMode, &QAction::triggered, this, [this](bool checked) {
-        // The box changes first; its click handling then asks whether to rebuild the lists.
-        settings.LocalMode = checked;
-        discovery_->LocalModeClick();
+        setLocalMode(checked);
+        refreshOptionsPanel();
     });
 }
 
@@ -177,7 +206,7 @@ void THarbexZoDi::buildMenus() {
          {"CollectFiles", "CreateZipFiles", "ExportFiles", "StartBackup", "", "ViewBackupOperation",
           "", "ViewLogFile", "ClearLog", "", "StopSheduledbackups"});
     menu("Backup &Wizard", {"NewBackupset", "EditExisting"});
-    menu("&Options", {"Summary", "SetDefaults", "OptionsBtn", "", "EnabLog", "DisplayBUSFile", "",
+    menu("&Options", {"Summary", "SetDefaults", "Showoptions", "", "EnabLog", "DisplayBUSFile", "",
                       "FindMappedDrives1", "LocalMode", "Network", "CreateDailys"});
 }
 
@@ -197,6 +226,7 @@ void THarbexZoDi::buildToolBar() {
         {"Collect", QStyle::SP_FileDialogContentsView},
         {"Zipup", QStyle::SP_DriveHDIcon},
         {"StartExport", QStyle::SP_ArrowForward},
+        {"ArchiveBtn", QStyle::SP_FileDialogInfoView},
         {"DoAll", QStyle::SP_MediaPlay},
         {"CreateDailys", QStyle::SP_FileDialogNewFolder},
         {"Network", QStyle::SP_DriveNetIcon},
@@ -214,12 +244,25 @@ void THarbexZoDi::buildToolBar() {
 void THarbexZoDi::buildCentralArea() {
     auto* area = new QWidget;
     auto* layout = new QVBoxLayout(area);
+    // The middle shows the program's name, or the Options panel over it while that is in use.
+    middle_ = new QStackedWidget;
     centralText_ = new QLabel;
     centralText_->setAlignment(Qt::AlignCenter);
     centralText_->setTextFormat(Qt::RichText);
-    layout->addWidget(centralText_);
+    middle_->addWidget(centralText_);
+    options_ = new OptionsPanel(*this);
+    middle_->addWidget(options_);
+    layout->addWidget(middle_, 1);
+    // The set text as last read or composed ("Show BUS file"), at the bottom of the window.
+    netsaveView_ = new QPlainTextEdit;
+    netsaveView_->setObjectName(QStringLiteral("Netsave"));
+    netsaveView_->setReadOnly(true);
+    netsaveView_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    netsaveView_->setMaximumHeight(160);
+    layout->addWidget(netsaveView_);
     setCentralWidget(area);
     refreshCentralArea();
+    refreshOptionsPanel();
 }
 
 void THarbexZoDi::refreshCentralArea() {
@@ -241,18 +284,18 @@ void THarbexZoDi::handleMessages() {
 void THarbexZoDi::LoadSettings() {
     settings =
         ReadSettings(*CurrentPlatform().registry, programFolder(), CurrentPlatform().defaults);
-    panels.set(1, settings.BusFile);
-    Timer.setInterval(settings.TimerInterval);
-    Delay.setInterval(settings.TimerInterval / 50);
+    panels.show(1);
+    applyCountdownInterval();
     showSettingsInActions();
     // A stored "StartUp" runs its handling, as checking the box does.
     if (settings.StartUp) StartUpClick();
 }
 
 void THarbexZoDi::DelayTimeChange(int seconds) {
-    const int before = settings.DelayTime;
-    settings.setDelayTime(seconds);
-    if (settings.DelayTime == before) return;
+    if (settings.setDelayTime(seconds)) applyCountdownInterval();
+}
+
+void THarbexZoDi::applyCountdownInterval() {
     Timer.setInterval(settings.TimerInterval);
     Delay.setInterval(settings.TimerInterval / 50);
 }
@@ -260,11 +303,10 @@ void THarbexZoDi::DelayTimeChange(int seconds) {
 void THarbexZoDi::showSettingsInActions() {
     commands.action(QStringLiteral("EnabLog"))->setChecked(settings.EnabLog);
     commands.action(QStringLiteral("LocalMode"))->setChecked(settings.LocalMode);
+    commands.action(QStringLiteral("DisplayBUSFile"))->setChecked(summary_->DisplayBUSFile);
 }
 
 void THarbexZoDi::SaveSettings() {
-    settings.BusFile = busFile();
-    settings.TimerInterval = Timer.interval();
     QString error;
     if (!WriteSettings(*CurrentPlatform().registry, settings, &error)) Prompts().message(error);
 }
@@ -279,17 +321,41 @@ bool THarbexZoDi::saveSetText(const QString& path) {
 void THarbexZoDi::showOptionsPanel(const QString& tab) {
     view.OptionsVisible = true;
     view.OptionsTab = tab;
-    if (!optionsWindow_) optionsWindow_ = std::make_unique<TextWindow>(*this);
-    optionsWindow_->showTab(tab);
+    refreshOptionsPanel();
+    // The keyboard works on the panel at once (Ctrl+Tab moves between its pages).
+    if (!options_->isAncestorOf(QApplication::focusWidget())) options_->setFocus();
 }
 
 void THarbexZoDi::refreshOptionsPanel() {
-    if (optionsWindow_ && optionsWindow_->isVisible()) optionsWindow_->refresh();
+    if (!options_) return;
+    options_->refresh();
+    middle_->setCurrentWidget(view.OptionsVisible ? static_cast<QWidget*>(options_) : centralText_);
+    QString text = Netsave;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (netsaveView_->toPlainText() != text) netsaveView_->setPlainText(text);
+    netsaveView_->setVisible(view.NetsaveVisible);
+    showSettingsInActions();
 }
 
 void THarbexZoDi::hideOptionsPanel() {
     view.OptionsVisible = false;
-    if (optionsWindow_) optionsWindow_->hide();
+    refreshOptionsPanel();
+}
+
+void THarbexZoDi::setInternal(bool checked) {
+    settings.internal = checked;
+    engines_->internalClick();
+}
+
+void THarbexZoDi::setLocalMode(bool checked) {
+    // The box changes first; its click handling then asks whether to rebuild the lists.
+    settings.LocalMode = checked;
+    discovery_->LocalModeClick();
+}
+
+void THarbexZoDi::setStartUp(bool checked) {
+    settings.StartUp = checked;
+    StartUpClick();
 }
 
 // ---- features that arrive later ----
@@ -299,15 +365,6 @@ void THarbexZoDi::SetFileTypeCaptions() {}
 void THarbexZoDi::StartUpClick() {}
 void THarbexZoDi::AbortAutoClick() {
     autoRuns_->AbortAutoClick();
-}
-
-bool THarbexZoDi::LoadArchiveNames(const QString& path) {
-    const TextReadResult read = Files().readLines(path);
-    if (!read.ok) return false;
-    ArchiveNames.clear();
-    for (const QString& line : read.lines)
-        if (!line.trimmed().isEmpty()) ArchiveNames << line.trimmed();
-    return true;
 }
 
 }  // namespace harbex

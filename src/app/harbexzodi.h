@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QSet>
 #include <QStringList>
 #include <QTimer>
 #include <memory>
@@ -12,17 +13,25 @@
 #include "sets/backupsetmodel.h"
 
 class QLabel;
+class QPlainTextEdit;
+class QStackedWidget;
 
 namespace harbex {
 
 class SetCommands;
+class SetReaderWriter;
+class SetSummary;
+class OptionsPanel;
 class RunLogBook;
 class Collector;
 class SequenceList;
 class Sequencer;
 class AutoRuns;
 class Engines;
-class TextWindow;
+class ArchiveNaming;
+class ArchiveNamesList;
+class Compressor;
+class TArchivesForm;
 class DriveDiscovery;
 class DriveLists;
 class DailyFolders;
@@ -111,8 +120,7 @@ class THarbexZoDi : public QMainWindow {
     int UserFolderCount = 0;
     int ReportStart = 0;
     int ReportEnd = 1;
-    QStringList UsedInitials;  // archive initials already used in this run
-    QStringList ArchiveNames;  // the user's archive names of the set
+    QSet<QChar> UsedInitials;  // initial letters already given to per-filter archives
 
     // Drives: the candidates found by discovery, their file, and the choice that offers them.
     std::unique_ptr<QStringList> NetworkList;
@@ -123,13 +131,21 @@ class THarbexZoDi : public QMainWindow {
     QString Netsave;
 
     // ---- subsystems ----
+    SetReaderWriter& setFile() { return *setFile_; }
     SetCommands& sets() { return *sets_; }
+    SetSummary& summary() { return *summary_; }
+    OptionsPanel& options() { return *options_; }
     RunLogBook& log() { return *log_; }
     Collector& collector() { return *collector_; }
     SequenceList& sequence() { return *sequence_; }
     Sequencer& sequencer() { return *sequencer_; }
     AutoRuns& autoRuns() { return *autoRuns_; }
     Engines& engines() { return *engines_; }
+    ArchiveNaming& naming() { return *naming_; }
+    ArchiveNamesList& archiveNames() { return *archiveNames_; }
+    Compressor& compressor() { return *compressor_; }
+    // The archive names window, created hidden with the main window and kept until the end.
+    TArchivesForm& archivesForm() { return *archivesForm_; }
     DriveDiscovery& discovery() { return *discovery_; }
     DriveLists& driveLists() { return *driveLists_; }
     DailyFolders& dailyFolders() { return *dailyFolders_; }
@@ -142,17 +158,28 @@ class THarbexZoDi : public QMainWindow {
     void SaveSettings();
     // A change of the countdown delay (seconds, 1 to 60): Timer and the countdown bar follow.
     void DelayTimeChange(int seconds);
+    // Timer and its bar Delay take their intervals from the "Timer Interval" setting.
+    void applyCountdownInterval();
     // Shows the settings that are actions (ticked menu items) as the settings say.
     void showSettingsInActions();
     // The window caption.
     void setCaption(const QString& caption);
-    // Shows the Options panel on a tab (a read-only window until the panel exists).
+    // Shows the Options panel on a page and fills it.
     void showOptionsPanel(const QString& tab);
-    // Shows the model's current state on the Options panel if it is open.
+    // Fills the window from the model, the settings and the window state: the Options panel's
+    // widgets, its pages, the set text at the bottom and the ticked menu items. Runs after every
+    // refresh of the set, every load and every command; fills without running any handler.
     void refreshOptionsPanel();
     void hideOptionsPanel();
-    // Where the set's path is.
-    QString busFile() const { return panels.text(1); }
+
+    // The one setter of each setting whose check box has click handling: the box's new state
+    // becomes the setting, then the handling runs.
+    void setInternal(bool checked);
+    void setLocalMode(bool checked);
+    void setStartUp(bool checked);
+    // The set's path: the "Bus File" setting, shown in status panel 1.
+    QString busFile() const { return settings.BusFile; }
+    void setBusFile(const QString& path) { panels.set(1, path); }
     // Saves the set text to a path; reports a failure with the system's message.
     bool saveSetText(const QString& path);
     // Handles window messages that are waiting, once.
@@ -164,10 +191,9 @@ class THarbexZoDi : public QMainWindow {
     void SetFileTypeCaptions();  // common file type check box captions
     void StartUpClick();         // launch at start-up
 
-    // Small operations of the countdown and the archive names list that the set file needs
-    // now; they move to their subsystems when those arrive.
-    void AbortAutoClick();                       // cancel a pending countdown
-    bool LoadArchiveNames(const QString& path);  // the ".lst" names list (lines of names)
+    // A small operation of the countdown that the set file needs now; it moves to its subsystem
+    // when that arrives.
+    void AbortAutoClick();  // cancel a pending countdown
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -197,21 +223,29 @@ class THarbexZoDi : public QMainWindow {
     void ScheduledStart();
     void PromptForMissedBackup();
 
+    std::unique_ptr<SetReaderWriter> setFile_;
     std::unique_ptr<SetCommands> sets_;
+    std::unique_ptr<SetSummary> summary_;
     std::unique_ptr<RunLogBook> log_;
     std::unique_ptr<Collector> collector_;
     std::unique_ptr<SequenceList> sequence_;
     std::unique_ptr<Sequencer> sequencer_;
     std::unique_ptr<AutoRuns> autoRuns_;
     std::unique_ptr<Engines> engines_;
+    std::unique_ptr<ArchiveNaming> naming_;
+    std::unique_ptr<ArchiveNamesList> archiveNames_;
+    std::unique_ptr<Compressor> compressor_;
+    std::unique_ptr<TArchivesForm> archivesForm_;
     std::unique_ptr<DriveDiscovery> discovery_;
     std::unique_ptr<DriveLists> driveLists_;
     std::unique_ptr<DailyFolders> dailyFolders_;
     std::unique_ptr<RizIvezur> monitor_;
     std::unique_ptr<Exporter> exporter_;
     std::unique_ptr<BackupRun> backupRun_;
-    std::unique_ptr<TextWindow> optionsWindow_;
+    QStackedWidget* middle_ = nullptr;
     QLabel* centralText_ = nullptr;
+    OptionsPanel* options_ = nullptr;
+    QPlainTextEdit* netsaveView_ = nullptr;
     int runsInProgress_ = 0;
     bool closeAfterRun_ = false;
     bool closed_ = false;

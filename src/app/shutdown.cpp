@@ -9,6 +9,8 @@
 #include "platform/platform.h"
 #include "schedule/autoruns.h"
 #include "sets/setcommands.h"
+#include "sets/setreaderwriter.h"
+#include "sets/setsummary.h"
 #include "util/utils.h"
 
 namespace harbex {
@@ -61,11 +63,11 @@ void THarbexZoDi::FormClose() {
     log().RunLog.clear();
     ReleaseList(NetworkList);
     if (SummaryStale) {
-        sets().SummaryClick();
+        summary().SummaryClick();
         return;
     }
     hideOptionsPanel();
-    sets().WriteSetText();
+    setFile().WriteSetText();
     if (settings.SaveOnExit) sets().SaveSetOnExit();
 }
 

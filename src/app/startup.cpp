@@ -15,6 +15,7 @@
 #include "schedule/sequencelist.h"
 #include "schedule/sequencer.h"
 #include "sets/setcommands.h"
+#include "sets/setreaderwriter.h"
 #include "ui/welcomeform.h"
 #include "util/datetimetext.h"
 #include "util/stringutils.h"
@@ -86,18 +87,19 @@ void THarbexZoDi::SetUpCompression() {
         model.Zipped = false;
         model.ZippedEnabled = false;
     }
+    // The utility can be chosen only while the external one is in use, from the start on.
+    view.SelZipUtilityVisible = !settings.internal;
     // Only from now on does a change of "Use Internal Compression" run its checks.
     e.internalClickAttached = true;
 }
 
 void THarbexZoDi::CheckTemporaryFolder() {
-    if (Files().folderExists(settings.ZipTemp)) return;
+    if (engines().PointZipTempSel(settings.ZipTemp)) return;
     if (!settings.SequencingMode)
         Prompts().message(QStringLiteral(
             "Temporary directory for Compressed files is invalid\r Using Root directory"));
-    // The folder list names a folder without its trailing backslash, a drive root with it.
-    const QString folder = programFolder();
-    settings.ZipTemp = folder.endsWith(QStringLiteral(":\\")) ? folder : RemoveBackslash(folder);
+    engines().PointZipTempSel(programFolder());
+    settings.ZipTemp = view.ZipTempSel;
 }
 
 void THarbexZoDi::ShowSplash() {
@@ -120,7 +122,7 @@ void THarbexZoDi::ChooseCurrentSet() {
 
 void THarbexZoDi::FirstRunSet() {
     sets().BuildDefaultSet(true);
-    sets().WriteSetText();
+    setFile().WriteSetText();
     sequence().ClearSequenceList();
     int choice = 0;
     {
@@ -154,7 +156,7 @@ void THarbexZoDi::FirstRunSet() {
 }
 
 void THarbexZoDi::SequencingSet() {
-    panels.set(1, QStringLiteral("NO BUS LOADED"));
+    setBusFile(QStringLiteral("NO BUS LOADED"));
     SequenceIndex = sequencer().FindNextDueEntry(0);
     panels.set(7, QStringLiteral("SEQ ") + QString::number(SequenceIndex));
     if (SequenceIndex == -1) {
@@ -171,13 +173,13 @@ void THarbexZoDi::SequencingSet() {
 void THarbexZoDi::ManualSet() {
     panels.set(7, QStringLiteral("MAN"));
     if (Files().fileExists(busFile())) {
-        sets().LoadbackupsetClick(LoadSender::StatusPanel);
+        setFile().LoadbackupsetClick(LoadSender::StatusPanel);
         setCaption(TitleText);
         return;
     }
     Prompts().message(QStringLiteral("No backup Set found, setting defaults"));
     sets().BuildDefaultSet(true);
-    sets().WriteSetText();
+    setFile().WriteSetText();
     const QString path = busFile();
     if (Files().folderExists(AddBackslash(FolderOf(path))))
         saveSetText(path);

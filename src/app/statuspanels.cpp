@@ -44,7 +44,7 @@ void StatusPanels::attach(QStatusBar* bar) {
     bar_ = bar;
     bar->setSizeGripEnabled(true);
     for (int i = 0; i < kCount; ++i) {
-        auto* label = new QLabel(texts_[i], bar);
+        auto* label = new QLabel(text(i), bar);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setAlignment(kDesign[i].alignment | Qt::AlignVCenter);
         label->setMinimumWidth(kDesign[i].width);
@@ -62,18 +62,34 @@ void StatusPanels::attach(QStatusBar* bar) {
     }
 }
 
+void StatusPanels::bind(int panel, std::function<QString()> read,
+                        std::function<void(const QString&)> write) {
+    if (panel < 0 || panel >= kCount) return;
+    bindings_[panel] = {std::move(read), std::move(write)};
+    show(panel);
+}
+
+void StatusPanels::show(int panel) {
+    if (panel < 0 || panel >= kCount) return;
+    const QString shown = text(panel);
+    if (labels_[panel]) {
+        labels_[panel]->setText(shown);
+        labels_[panel]->setToolTip(shown);
+    }
+}
+
 void StatusPanels::set(int panel, const QString& text) {
     if (panel < 0 || panel >= kCount) return;
-    texts_[panel] = text;
-    if (labels_[panel]) {
-        labels_[panel]->setText(text);
-        labels_[panel]->setToolTip(text);
-    }
+    if (bindings_[panel].write)
+        bindings_[panel].write(text);
+    else
+        texts_[panel] = text;
+    show(panel);
 }
 
 QString StatusPanels::text(int panel) const {
     if (panel < 0 || panel >= kCount) return QString();
-    return texts_[panel];
+    return bindings_[panel].read ? bindings_[panel].read() : texts_[panel];
 }
 
 void StatusPanels::repaint() {

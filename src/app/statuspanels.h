@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 
 class QLabel;
 class QStatusBar;
@@ -18,6 +19,12 @@ class StatusPanels {
     // Shows the panels in a status bar; without one they are kept in memory only.
     void attach(QStatusBar* bar);
 
+    // A panel that shows a value owned elsewhere: reading the panel reads the owner, writing the
+    // panel writes the owner, so the two can never differ.
+    void bind(int panel, std::function<QString()> read, std::function<void(const QString&)> write);
+    // Shows a bound panel's owner again after the owner changed behind the panel's back.
+    void show(int panel);
+
     void set(int panel, const QString& text);
     QString text(int panel) const;
     QString operator[](int panel) const { return text(panel); }
@@ -25,7 +32,12 @@ class StatusPanels {
     void repaint();
 
   private:
+    struct Binding {
+        std::function<QString()> read;
+        std::function<void(const QString&)> write;
+    };
     std::array<QString, kCount> texts_;
+    std::array<Binding, kCount> bindings_;
     std::array<QLabel*, kCount> labels_{};
     QStatusBar* bar_ = nullptr;
 };

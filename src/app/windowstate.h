@@ -27,9 +27,12 @@ struct ComboBoxState {
     }
 };
 
-// What the window shows besides the set itself: visibility and captions of controls that the
-// set's rules switch, the display labels of the engine, and the Options panel's page. Kept as
-// plain data so that the rules can be checked without widgets; the widgets follow it.
+// What the window shows besides the set and the settings themselves: the visibility, enabled
+// state and captions that the set's rules switch (RefreshOptions and the handlers decide them),
+// the engine's display texts, the collection's progress, and whether the Options panel is shown
+// and on which page. Plain data, so that the rules can be checked without widgets; the window's
+// widgets are filled from it, from the model and from the settings, and hold no value of their
+// own. Values that follow from the model (the core name box, the set's path) are not kept here.
 struct WindowState {
     // Source controls
     bool CommactivelabVisible = false;  // "Common file backup enabled"
@@ -49,21 +52,20 @@ struct WindowState {
     bool FixedOptionVisible = true;
     bool ZipFilesEnabled = true;
     bool NametypeVisible = true;
-    QString NametypeSecondCaption = QStringLiteral("Keelwick");
     bool SnamVisible = true;
     QString Snam = QStringLiteral("Specific name");
     bool ZipNameVisible = true;
     bool ZipNameEnabled = true;
-    QString ZipName = QStringLiteral("Keelwick");
     QString ZipUtil;
     bool internalEnabled = true;
     bool SelZipUtilityVisible = false;
+    bool LocalPanVisible = false;  // the temporary folder selector
+    QString ZipTempSel;            // the folder the selector shows
     // Schedule controls
     bool MounthPickerVisible = false;
     // Options panel
     bool OptionsVisible = false;
     QString OptionsTab;
-    QString Label25;  // the set path on the Summary tab
     bool NetsaveVisible = false;
     // Collection display
     QString tobackup;

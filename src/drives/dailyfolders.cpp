@@ -87,6 +87,11 @@ bool DailyFolders::setUpDrive(const QString& drive, const QStringList& days) {
     return missing;
 }
 
+void DailyFolders::UseDailyFoldersExecute() {
+    z_.model.UseDailyFolders = !z_.model.UseDailyFolders;
+    z_.view.DailyTabVisible = z_.model.UseDailyFolders;
+}
+
 void DailyFolders::MangedrivesbtnClick() {
     // The wizard steps aside here once it exists; the check itself needs only the tab.
     z_.commands.setEnabled(QStringLiteral("OptionsBtn"), false);

@@ -18,6 +18,9 @@ class DailyFolders {
     void SetUpDirsClick();
     // "Manage Dailys": leaves the wizard for the Daily Folders tab and runs the check.
     void MangedrivesbtnClick();
+    // "Use Daily Folders": toggles the set's use of daily folders; the Daily Folders tab of the
+    // Options panel is shown exactly while they are used.
+    void UseDailyFoldersExecute();
 
     QStringList Dailys;
     QStringList FailList;

@@ -1,9 +1,12 @@
 #include "engine/backuprun.h"
 
+#include <QScopedValueRollback>
+
 #include "app/harbexzodi.h"
 #include "commonfiles/filetypegroups.h"
 #include "commonfiles/search.h"
 #include "engine/collector.h"
+#include "engine/compressor.h"
 #include "log/runlogbook.h"
 #include "platform/platform.h"
 #include "util/utils.h"
@@ -14,29 +17,24 @@ void BackupRun::DoAllClick(RunSender sender) {
     // A run started from inside a run (a click or a countdown during a copy) would replace the
     // lists the first one is working through.
     if (running_ || z_.exporter().running()) return;
-    running_ = true;
+    const QScopedValueRollback<bool> running(running_, true);
     const THarbexZoDi::RunScope scope(z_);
-    const bool listReady = buildBackupList();
-    running_ = false;
-    if (!listReady) return;
+    z_.TempArchives.clear();
+    if (!buildBackupList()) return;
     if (!z_.model.Zipped) {
         z_.exporter().ExportFiles(sender);
         return;
     }
     // Shown in every mode: an unattended compressed run that stops here must not pass unnoticed.
-    if (!CompressFiles()) {
+    if (!z_.compressor().CompressFiles()) {
         Prompts().message(QStringLiteral("File Compression error, Backup aborted"));
         return;
     }
+    // The backup list now holds the archives this run made in the temporary folder: the only
+    // archives that deleting temporary files after the export may remove.
+    z_.TempArchives = z_.BackupSet;
     WaitSeconds(1);
     z_.exporter().ExportFiles(sender);
-}
-
-bool BackupRun::CompressFiles() {
-    // The compress step is not part of this build: a compressed set is never exported
-    // uncompressed in its place.
-    z_.log().add(QStringLiteral("Compressed backups are not available in this version"));
-    return false;
 }
 
 bool BackupRun::buildBackupList() {

@@ -18,8 +18,6 @@ class BackupRun {
     void DoAllClick(RunSender sender);
 
   private:
-    // The compress step of a compressed set; false when it failed and nothing may be exported.
-    bool CompressFiles();
     // False when the run must not go on (a folder of the set could not be read, or the program
     // is closing).
     bool buildBackupList();

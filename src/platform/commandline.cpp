@@ -53,4 +53,22 @@ QStringList SplitWindowsCommandLine(const QString& commandLine) {
     return arguments;
 }
 
+QString QuoteArgument(const QString& argument) {
+    if (!argument.isEmpty() && !argument.contains(u' ') && !argument.contains(u'\t') &&
+        !argument.contains(u'"'))
+        return argument;
+    QString quoted = QStringLiteral("\"");
+    int backslashes = 0;
+    for (const QChar c : argument) {
+        if (c == u'\\') {
+            ++backslashes;
+            continue;
+        }
+        // Backslashes before a quote are doubled, and the quote itself escaped.
+        quoted += QString(c == u'"' ? backslashes * 2 + 1 : backslashes, u'\\') + c;
+        backslashes = 0;
+    }
+    return quoted + QString(backslashes * 2, u'\\') + u'"';
+}
+
 }  // namespace harbex

@@ -10,5 +10,8 @@ namespace harbex {
 // "2n+1" give n backslashes and a literal quote, other backslashes are literal, and "" inside
 // quotes is a literal quote. No shell is involved, so characters such as ; | & $ are plain text.
 QStringList SplitWindowsCommandLine(const QString& commandLine);
+// The argument written so that SplitWindowsCommandLine gives it back whole: quoted when it holds
+// a blank or a tab or is empty.
+QString QuoteArgument(const QString& argument);
 
 }  // namespace harbex

@@ -19,7 +19,7 @@ struct WorkerState {
 
 }  // namespace
 
-bool FinishesWithin(std::function<void()> work, int limitMs) {
+bool FinishesWithin(std::function<void()> work, int limitMs, bool handleUserInput) {
     auto state = std::make_shared<WorkerState>();
     auto run = [state, work = std::move(work)] {
         work();
@@ -33,7 +33,9 @@ bool FinishesWithin(std::function<void()> work, int limitMs) {
         // No thread to be had: do the work here rather than not at all.
         run();
     }
-    const QDeadlineTimer deadline(limitMs);
+    const QDeadlineTimer deadline(limitMs);  // a negative limit never expires
+    const auto events =
+        handleUserInput ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents;
     for (;;) {
         {
             std::unique_lock lock(state->mutex);
@@ -41,10 +43,13 @@ bool FinishesWithin(std::function<void()> work, int limitMs) {
                                          [&state] { return state->done; }))
                 return true;
         }
-        if (QCoreApplication::instance())
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (QCoreApplication::instance()) QCoreApplication::processEvents(events);
         if (deadline.hasExpired()) return false;
     }
+}
+
+void RunWhileHandlingMessages(std::function<void()> work) {
+    FinishesWithin(std::move(work), -1, true);
 }
 
 QString NoAnswerReason(int limitMs) {

@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include "platform/filecopy.h"
@@ -85,22 +87,30 @@ bool FileSystem::folderIdentity(const QString& path, FolderIdentity* identity,
     return false;
 }
 
-bool FileSystem::renameFile(const QString& from, const QString& to, QString* error) const {
+bool FileSystem::renameFile(const QString& from, const QString& to, QString* error,
+                            ExistingFile existing) const {
     const QString source = toHost(from);
     const QString target = toHost(to);
-    if (source.isEmpty() || target.isEmpty()) {
-        if (error) *error = source.isEmpty() ? NoSuchFile(from) : NoSuchFile(to);
-        return false;
-    }
-    if (QFileInfo::exists(target)) {
+    if (source.isEmpty() || !QFileInfo(source).isFile() || target.isEmpty()) {
         if (error)
-            *error =
-                QStringLiteral("Cannot create a file when that file already exists: %1").arg(to);
+            *error = target.isEmpty() && !source.isEmpty() ? NoSuchFile(to) : NoSuchFile(from);
         return false;
     }
-    QFile file(source);
-    if (!file.rename(target)) {
+    if (existing == ExistingFile::Keep) {
+        if (QFileInfo::exists(target)) {
+            if (error)
+                *error = QStringLiteral("Cannot create a file when that file already exists: %1")
+                             .arg(to);
+            return false;
+        }
+        QFile file(source);
+        if (file.rename(target)) return true;
         if (error) *error = file.errorString();
+        return false;
+    }
+    if (::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData())) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(to, QString::fromLocal8Bit(strerror(errno)));
         return false;
     }
     return true;
@@ -171,6 +181,16 @@ bool FileSystem::deleteFile(const QString& path, QString* error) const {
         return false;
     }
     return true;
+}
+
+bool FileSystem::linkOrCopyFile(const QString& source, const QString& destination,
+                                QString* error) const {
+    const QString from = toHost(source);
+    const QString to = toHost(destination);
+    if (!from.isEmpty() && !to.isEmpty() && !QFileInfo::exists(to) &&
+        ::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return true;
+    return copyFile(source, destination, error);
 }
 
 bool FileSystem::list(const QString& folder, const QString& patterns, ListKind kind,

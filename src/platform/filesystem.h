@@ -59,8 +59,13 @@ class FileSystem {
     // words when it cannot be reached (gone, access denied, path too long for this system).
     bool folderIdentity(const QString& path, FolderIdentity* identity,
                         QString* error = nullptr) const;
-    // Renames a file within its folder or to another folder of the same drive.
-    bool renameFile(const QString& from, const QString& to, QString* error = nullptr) const;
+    // What a rename does when a file of the new name exists already.
+    enum class ExistingFile { Keep, Replace };
+    // Renames a file within its folder or to another folder of the same drive. A file of the new
+    // name is kept and the rename refused, unless it is to be replaced: that happens in one step,
+    // so the new name never names half a file.
+    bool renameFile(const QString& from, const QString& to, QString* error = nullptr,
+                    ExistingFile existing = ExistingFile::Keep) const;
     qint64 fileSize(const QString& path) const;
 
     // One level, like a plain make-directory: the parent must exist. On failure *error is the
@@ -87,6 +92,10 @@ class FileSystem {
     bool copyFile(const QString& source, const QString& destination,
                   QString* error = nullptr) const;
     bool deleteFile(const QString& path, QString* error = nullptr) const;
+    // A second name for a file's content: a hard link where the folder allows one, else a copy.
+    // Only for files that are replaced as a whole afterwards, never changed in place.
+    bool linkOrCopyFile(const QString& source, const QString& destination,
+                        QString* error = nullptr) const;
 
     // Names (without folder) directly in the folder that match one of the ";"-separated
     // patterns; hidden and system entries are left out; sorted ascending without regard to case.

@@ -45,6 +45,9 @@ QString ZipEngineModuleName() {
 QString UnzipEngineModuleName() {
     return QStringLiteral("libharbexunzdll.so");
 }
+QString StandInZipUtilityName() {
+    return QStringLiteral("harbexzip");
+}
 
 PlatformDefaults PlatformDefaults::Original() {
     return {QStringLiteral("C:\\"), QStringLiteral("C:\\utils\\pkzip.exe"),
@@ -107,7 +110,7 @@ std::unique_ptr<Platform> Platform::CreateReal() {
         platform->executableFolder + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     platform->defaults.extUtil = platform->executableFolder.isEmpty()
                                      ? QString()
-                                     : platform->executableFolder + QStringLiteral("harbexzip");
+                                     : platform->executableFolder + StandInZipUtilityName();
     platform->defaults.logViewer = FindLogViewer(paths);
     platform->defaults.viewerFolder = paths.toProgram(QStringLiteral("/usr/bin"));
     return platform;

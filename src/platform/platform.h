@@ -17,15 +17,14 @@
 namespace harbex {
 
 // Settings whose original defaults only make sense on the original system get working
-// equivalents here, in program-path form. Every such default is in this one table.
+// equivalents here, in program-path form. Every such default is in this one list.
 //
-// | setting or place          | original default       | this platform |
-// |---------------------------|------------------------|--------------------------------------------|
-// | "Zip Temp"                | C:\                    | the host's temporary folder | | "Ext Util"
-// | C:\utils\pkzip.exe     | the bundled stand-in utility beside the    | | | | program | | "Log
-// View"                | C:\windows\notepad.exe | the desktop's opener, or a text editor     | | |
-// | found on the PATH                          | | where the search for a    | C:\Windows | the
-// folder of the programs (/usr/bin)      | | log viewer starts         |                        | |
+// - "Zip Temp", originally C:\: the host's temporary folder.
+// - "Ext Util", originally C:\utils\pkzip.exe: the bundled stand-in utility beside the program.
+// - "Log View", originally C:\windows\notepad.exe: the desktop's opener, or a text editor found
+//   on the PATH.
+// - Where the search for a log viewer starts, originally C:\Windows: the folder of the programs
+//   (/usr/bin).
 struct PlatformDefaults {
     QString zipTemp;
     QString extUtil;
@@ -34,9 +33,11 @@ struct PlatformDefaults {
     static PlatformDefaults Original();
 };
 
-// File names of the internal zip engine's two modules, kept in the program's folder.
+// File names of the internal zip engine's two modules and of the stand-in external zip utility,
+// all kept beside the executable.
 QString ZipEngineModuleName();
 QString UnzipEngineModuleName();
+QString StandInZipUtilityName();
 
 // Everything the program asks of the operating system. main() installs the real services;
 // tests install temp folders, a settable clock and scripted answers.

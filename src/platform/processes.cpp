@@ -22,13 +22,20 @@ int StartErrorNumber(const QString& hostProgram) {
 }  // namespace
 
 ProcessRun Processes::runAndWait(const QString& hostProgram, const QStringList& arguments,
-                                 quint32 timeoutMs, quint16 /*showWindow*/) {
+                                 quint32 timeoutMs, quint16 /*showWindow*/,
+                                 const std::function<bool()>& stopWhen) {
     ProcessRun run;
     QProcess process;
     process.setProgram(hostProgram);
     process.setArguments(arguments);
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.setInputChannelMode(QProcess::ForwardedInputChannel);
+    if (!extraEnvironment_.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (auto it = extraEnvironment_.cbegin(); it != extraEnvironment_.cend(); ++it)
+            environment.insert(it.key(), it.value());
+        process.setProcessEnvironment(environment);
+    }
     // Its own process group, so that a time-out also ends whatever the program started.
     process.setChildProcessModifier([] { ::setpgid(0, 0); });
     process.start();
@@ -40,8 +47,9 @@ ProcessRun Processes::runAndWait(const QString& hostProgram, const QStringList& 
     const qint64 pid = process.processId();
     const QDeadlineTimer deadline(static_cast<qint64>(timeoutMs));
     bool timedOut = false;
+    bool stopped = false;
     if (process.state() != QProcess::NotRunning) {
-        // Repaints go on while waiting, but no clicks reach the window.
+        // The window stays alive while a long program runs: messages are handled meanwhile.
         QEventLoop loop;
         QTimer timer;
         timer.setSingleShot(true);
@@ -51,22 +59,33 @@ ProcessRun Processes::runAndWait(const QString& hostProgram, const QStringList& 
             loop.quit();
         });
         timer.start(static_cast<int>(std::min<quint32>(timeoutMs, 1u << 30)));
-        if (process.state() != QProcess::NotRunning) loop.exec(QEventLoop::ExcludeUserInputEvents);
+        QTimer poll;
+        if (stopWhen) {
+            QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+                if (!stopWhen()) return;
+                stopped = true;
+                loop.quit();
+            });
+            poll.start(100);
+        }
+        if (process.state() != QProcess::NotRunning) loop.exec();
         // Once the application is quitting the loop returns at once; the program has not been
         // seen to finish, so wait for it without a loop, up to the same time-out.
-        if (!timedOut && process.state() != QProcess::NotRunning &&
+        if (!timedOut && !stopped && process.state() != QProcess::NotRunning &&
             !process.waitForFinished(static_cast<int>(
                 std::min<qint64>(std::max<qint64>(deadline.remainingTime(), 0), 1 << 30))))
             timedOut = true;
     }
-    if (timedOut && process.state() != QProcess::NotRunning) {
+    if ((timedOut || stopped) && process.state() != QProcess::NotRunning) {
         ::kill(static_cast<pid_t>(-pid), SIGKILL);
         process.kill();
         process.waitForFinished(-1);
-        run.status = ProcessRun::Status::TimedOut;
-    } else if (timedOut) {
-        run.status = ProcessRun::Status::Finished;
+        run.status = stopped ? ProcessRun::Status::Stopped : ProcessRun::Status::TimedOut;
+        return run;
     }
+    run.status = ProcessRun::Status::Finished;
+    process.waitForFinished(-1);
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     return run;
 }
 

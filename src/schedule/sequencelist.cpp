@@ -113,6 +113,21 @@ void SequenceList::ClearSequenceList() {
     GridToSequence();
 }
 
+void SequenceList::SortBtnClick() {
+    z_.autoRuns().StopSheduledbackups1Click();
+    SortSequenceGrid();
+    GridToSequence();
+}
+
+void SequenceList::ClearListBtnClick() {
+    // "Delete" and "Add" wait for a row to be selected again; they are not offered yet anyway.
+    ClearSequenceList();
+}
+
+void SequenceList::SkipExecute() {
+    z_.settings.Skip = !z_.settings.Skip;
+}
+
 bool SequenceList::AnySequenceActive() const {
     for (int r = 1; r <= 8; ++r)
         if (grid_[r][ActiveCell] == u"YES") return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTime>
 #include <array>
 
 #include "sets/appsettings.h"
@@ -25,6 +26,14 @@ class SequenceList {
     void SortSequenceGrid();
     void ClearSequenceList();
     bool AnySequenceActive() const;
+
+    // "Sort" and "Clear All" on the Sequence List tab.
+    void SortBtnClick();
+    void ClearListBtnClick();
+    // The Skip action: whether a missed entry is skipped when sequencing.
+    void SkipExecute();
+    // "Auto Start Time": the first entry's time for the Auto command; not stored.
+    QTime Autostarttime = QTime(8, 30);
     // The first row whose set file equals the path exactly, or 1.
     int SequenceRowOf(const QString& path) const;
     int CountDueToday() const;

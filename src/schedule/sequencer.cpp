@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "schedule/autoruns.h"
 #include "sets/setcommands.h"
+#include "sets/setreaderwriter.h"
 #include "util/datetimetext.h"
 #include "util/utils.h"
 
@@ -19,7 +20,7 @@ int Sequencer::FindNextDueEntry(int start) {
         z_.panels.repaint();
         WaitSeconds(1);
         if (Files().fileExists(z_.busFile())) {
-            z_.sets().LoadbackupsetClick(LoadSender::StatusPanel);
+            z_.setFile().LoadbackupsetClick(LoadSender::StatusPanel);
             if (z_.autoRuns().IsDueToday()) return n;
         }
     }

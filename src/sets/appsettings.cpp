@@ -1,5 +1,6 @@
 #include "sets/appsettings.h"
 
+#include <algorithm>
 #include <variant>
 
 #include "util/datetimetext.h"
@@ -120,11 +121,22 @@ const QString& SettingsKey() {
     return key;
 }
 
-void AppSettings::setDelayTime(int seconds) {
-    const int clamped = std::clamp(seconds, 1, 60);
-    if (clamped == DelayTime) return;
-    DelayTime = clamped;
+namespace {
+constexpr int kMinDelay = 1;
+constexpr int kMaxDelay = 60;
+// The spin edit's value before the settings are read.
+constexpr int kDesignDelay = 5;
+}  // namespace
+
+int AppSettings::DelayTime() const {
+    return std::clamp(TimerInterval / 1000, kMinDelay, kMaxDelay);
+}
+
+bool AppSettings::setDelayTime(int seconds) {
+    const int clamped = std::clamp(seconds, kMinDelay, kMaxDelay);
+    if (clamped == DelayTime()) return false;
     TimerInterval = clamped * 1000;
+    return true;
 }
 
 AppSettings AppSettings::Defaults(const QString& programFolder, const PlatformDefaults& platform) {
@@ -159,8 +171,10 @@ AppSettings ReadSettings(const Registry& registry, const QString& programFolder,
         reader.date(RowName("SD", row), info.OnDate);
         reader.time(RowName("ST", row), info.AtTime);
     }
-    // The spin edit starts at 5; it moves (and with it the interval) only to a different value.
-    settings.setDelayTime(settings.TimerInterval / 1000);
+    // The spin edit starts at 5 and is set to the stored seconds; the interval follows only when
+    // that moves the spin edit, so a stored 5500 stays 5500 while 7500 becomes 7000.
+    const int shown = settings.DelayTime();
+    if (shown != kDesignDelay) settings.TimerInterval = shown * 1000;
     return settings;
 }
 

@@ -26,11 +26,13 @@ using SequenceTable = std::array<ShedInfo, 8>;
 // HKEY_CURRENT_USER\Software\Keelwick\Pelvor. Field names are those of the controls they feed.
 struct AppSettings {
     bool First = true;
-    QString BusFile;           // status panel 1: the current set file
-    int TimerInterval = 5000;  // ms of Timer, the countdown before an automatic run
-    int AutoInterval = 4;      // 1 to 1440 minutes between automatically timed sequence entries
-    QString ZipTemp;           // temporary folder for compressed files
-    bool internal = true;      // use the internal zip engine
+    QString BusFile;  // the current set file; status panel 1 shows it
+    // ms of Timer, the countdown before an automatic run. The one owner of the countdown: Timer,
+    // its bar Delay and the spin edit DelayTime all follow it.
+    int TimerInterval = 5000;
+    int AutoInterval = 4;  // 1 to 1440 minutes between automatically timed sequence entries
+    QString ZipTemp;       // temporary folder for compressed files
+    bool internal = true;  // use the internal zip engine
     bool ShowSplash = true;
     bool Duplicates = true;
     QString ExtUtilPath;  // "Ext Util"
@@ -65,9 +67,9 @@ struct AppSettings {
     SequenceTable Sequence;
 
     // The spin edit "DelayTime" (1 to 60 seconds) shows TimerInterval in whole seconds; changing
-    // it to a different value sets TimerInterval to that many seconds.
-    int DelayTime = 5;
-    void setDelayTime(int seconds);
+    // it to a different value sets TimerInterval to that many seconds. Returns whether it did.
+    int DelayTime() const;
+    bool setDelayTime(int seconds);
 
     bool operator==(const AppSettings&) const = default;
 

@@ -18,6 +18,26 @@ int ClampDayOfMonth(int day) {
     return std::clamp(day, 1, 31);
 }
 
+QStringList OwnFolders(const QStringList& dirSource, int userFolderCount) {
+    if (userFolderCount > 0 && dirSource.size() > userFolderCount)
+        return dirSource.mid(0, userFolderCount);
+    return dirSource;
+}
+
+QString ZipNameText(const BackupSetModel& model, const QString& weekday) {
+    if (model.Nametype == 0) return weekday;
+    return model.ZipCoreName.isEmpty() ? QStringLiteral("KEELWICK") : model.ZipCoreName;
+}
+
+QString CoreNameOf(const BackupSetModel& model, const QString& weekday) {
+    return ZipNameText(model, weekday).left(6);
+}
+
+QString NametypeSecondCaption(const BackupSetModel& model, const QString& weekday) {
+    const QString name = ZipNameText(model, weekday);
+    return name.size() < 2 ? QStringLiteral("No Zip name set") : name;
+}
+
 QString FileNameOf(const QString& path) {
     const qsizetype slash = std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
     return path.mid(slash + 1);

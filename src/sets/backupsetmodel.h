@@ -63,6 +63,20 @@ int ClampDayOfMonth(int day);
 QString CompanionFileName(const QString& setPath, const QString& extension,
                           const QString& programFolder);
 
+// The set's own folders in DirSource: a collection appends the sub-folders it found after the
+// first userFolderCount entries (0: every entry is the set's own).
+QStringList OwnFolders(const QStringList& dirSource, int userFolderCount);
+
+// The archive core name. The set owns ZipCoreName and Nametype; what the core name box ZipName
+// shows and the name in use are derived from them: the weekday name for "The day of the week",
+// otherwise the set's own name, or "KEELWICK" when it has none.
+QString ZipNameText(const BackupSetModel& model, const QString& weekday);
+// The core name in use for naming archives: the first six characters of ZipNameText.
+QString CoreNameOf(const BackupSetModel& model, const QString& weekday);
+// The caption of Nametype's second item: the core name box's text, or "No Zip name set" when
+// that is shorter than two characters.
+QString NametypeSecondCaption(const BackupSetModel& model, const QString& weekday);
+
 // The file name part of a program path (after the last "\" or "/").
 QString FileNameOf(const QString& path);
 // The folder part of a program path, without trailing backslash.

@@ -2,6 +2,7 @@
 
 #include "app/harbexzodi.h"
 #include "drives/dailyfolders.h"
+#include "engine/archivenames.h"
 #include "engine/engines.h"
 #include "platform/platform.h"
 #include "schedule/autoruns.h"
@@ -33,9 +34,10 @@ void ControllerReaderHooks::compressionUnavailable() {
 
 void ControllerReaderHooks::namesFile(BackupSetModel& model) {
     model.NamesFile = CompanionFileName(z_.busFile(), QStringLiteral(".lst"), z_.programFolder());
-    z_.ArchiveNames.clear();
+    ArchiveNamesList& names = z_.archiveNames();
+    names.Reset();
     if (Files().fileExists(model.NamesFile)) {
-        if (!z_.LoadArchiveNames(model.NamesFile)) {
+        if (!names.ReadNamesFile(model.NamesFile)) {
             Prompts().message(
                 QStringLiteral("Your archive names file is invalid, usage has been disabled"));
             model.FixedOption = 0;

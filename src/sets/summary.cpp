@@ -182,7 +182,7 @@ void AppendGeneral(QStringList& lines, const SummaryInputs& inputs) {
     lines << ScheduleLine(inputs.model);
     if (settings.Duplicates) lines << QStringLiteral("Duplicate file handling Activated");
     if (settings.StartUp) lines << QStringLiteral("Harbex will start at power up");
-    lines << QStringLiteral("Wait %1 Seconds").arg(settings.DelayTime);
+    lines << QStringLiteral("Wait %1 Seconds").arg(settings.DelayTime());
     lines << QStringLiteral("Core Name ") + inputs.model.ZipCoreName;
     AppendDrives(lines, inputs.model);
     if (settings.SequencingMode) AppendSequencing(lines, inputs);

@@ -14,23 +14,31 @@ QString PadLeft(const QString& text, int width, QChar fill) {
 
 QString RunAndWait(const QString& programPath, const QString& parameters, quint32 timeoutMs,
                    quint16 showWindow) {
+    return RunProgram(programPath, parameters, timeoutMs, showWindow).status;
+}
+
+ProgramRun RunProgram(const QString& programPath, const QString& parameters, quint32 timeoutMs,
+                      quint16 showWindow, const std::function<bool()>& stopWhen) {
     FileSystem& files = Files();
     if (!files.fileExists(programPath) && !files.fileExists(parameters))
-        return QStringLiteral("Process file does not exist");
+        return {QStringLiteral("Process file does not exist"), 0};
     const QString hostProgram = files.toHost(programPath);
     const ProcessRun run = CurrentPlatform().processes->runAndWait(
         hostProgram.isEmpty() ? programPath : hostProgram, SplitWindowsCommandLine(parameters),
-        timeoutMs, showWindow);
+        timeoutMs, showWindow, stopWhen);
     switch (run.status) {
         case ProcessRun::Status::FailedToStart:
-            return QStringLiteral("Create Proccess failed ") + programPath + u' ' + parameters +
-                   QStringLiteral(" Error: ") + QString::number(run.errorNumber);
+            return {QStringLiteral("Create Proccess failed ") + programPath + u' ' + parameters +
+                        QStringLiteral(" Error: ") + QString::number(run.errorNumber),
+                    0};
         case ProcessRun::Status::TimedOut:
-            return QStringLiteral("Timeout has occured in waiting for result from compiler.");
+            return {QStringLiteral("Timeout has occured in waiting for result from compiler."), 0};
+        case ProcessRun::Status::Stopped:
+            return {QStringLiteral("Stopped before it finished"), 0};
         case ProcessRun::Status::Finished:
             break;
     }
-    return QStringLiteral("OK");
+    return {QStringLiteral("OK"), run.exitCode};
 }
 
 void WaitSeconds(unsigned n) {

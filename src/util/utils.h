@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "platform/filesystem.h"
@@ -18,6 +19,15 @@ QString PadLeft(const QString& text, int width, QChar fill);
 // parameter text is split into arguments by the Windows rules and no shell is involved.
 QString RunAndWait(const QString& programPath, const QString& parameters, quint32 timeoutMs,
                    quint16 showWindow);
+// The same, also giving the program's exit code when status is "OK" (-1 when it was ended by a
+// signal), for callers that must know whether the program succeeded. A program still running
+// when stopWhen says so is ended, with a status that says it was stopped.
+struct ProgramRun {
+    QString status;
+    int exitCode = 0;
+};
+ProgramRun RunProgram(const QString& programPath, const QString& parameters, quint32 timeoutMs,
+                      quint16 showWindow, const std::function<bool()>& stopWhen = {});
 
 // Pauses that keep handling window messages (timers fire, Abort buttons work).
 void WaitSeconds(unsigned n);

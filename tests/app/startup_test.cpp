@@ -217,7 +217,7 @@ TEST_F(StartUpTest, TheStoredCountdownSetsTimerAndCountdownBar) {
                     ComposeSetText(BackupSetModel(), 1).toUtf8());
     world.setSetting(QStringLiteral("Timer Interval"), QStringLiteral("7500"));
     THarbexZoDi& z = start();
-    EXPECT_EQ(z.settings.DelayTime, 7);
+    EXPECT_EQ(z.settings.DelayTime(), 7);
     EXPECT_EQ(z.Timer.interval(), 7000);
     EXPECT_EQ(z.Delay.interval(), 140);
     z.SaveSettings();

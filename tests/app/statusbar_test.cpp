@@ -69,11 +69,11 @@ TEST_F(StatusBarTest, TimersAreAllDisabledUntilArmed) {
 
 TEST_F(StatusBarTest, CommandsOfFeaturesNotBuiltYetStayDisabledAndSaySo) {
     THarbexZoDi& z = controller();
-    QAction* zip = z.commands.action(QStringLiteral("CreateZipFiles"));
-    ASSERT_NE(zip, nullptr);
-    z.commands.setEnabled(QStringLiteral("CreateZipFiles"), true);
-    EXPECT_FALSE(zip->isEnabled());
-    EXPECT_TRUE(zip->toolTip().contains(QStringLiteral("not available")));
+    QAction* exportFiles = z.commands.action(QStringLiteral("ExportFiles"));
+    ASSERT_NE(exportFiles, nullptr);
+    z.commands.setEnabled(QStringLiteral("ExportFiles"), true);
+    EXPECT_FALSE(exportFiles->isEnabled());
+    EXPECT_TRUE(exportFiles->toolTip().contains(QStringLiteral("not available")));
     QAction* load = z.commands.action(QStringLiteral("LoadSet"));
     EXPECT_TRUE(load->isEnabled());
     EXPECT_EQ(load->toolTip(), QStringLiteral("Load Backup Set"));

@@ -7,7 +7,9 @@
 
 #include "drives/drivetest.h"
 #include "engine/backuprun.h"
+#include "engine/engines.h"
 #include "log/runlogbook.h"
+#include "schedule/sequencelist.h"
 
 namespace harbex::test {
 namespace {
@@ -171,20 +173,45 @@ TEST_F(BackupRunTest, WithoutAListOrWithTheUnsureAnswerTheEarlierListIsExported)
     EXPECT_TRUE(world.prompter().records().isEmpty());
 }
 
-TEST_F(BackupRunTest, ACompressedSetIsNeverExportedWithoutItsCompressStep) {
+TEST_F(BackupRunTest, ACompressedRunExportsItsArchiveToEveryDriveBeforeDeletingIt) {
     useController();
     MapDrive(world, u'F');
-    world.writeFile(P("C:\\kept.txt"), "x");
-    z->model.Extensions = 3;
+    MapDrive(world, u'G');
+    world.writeFile(P("C:\\A\\notes.txt"), "A");
+    sideFile(".brw", {P("C:\\A\\notes.txt")});
+    z->panels.set(0, P("Monday"));
+    z->model.Extensions = 1;
+    z->BrowserFilesChosen = true;
     z->model.Zipped = true;
-    z->model.Drivelist = {P("F:")};
-    z->model.UseSpecificFolders = true;
-    z->model.DestList = {P("F:\\")};
-    z->BackupSet = {P("C:\\kept.txt")};
+    z->model.Nametype = 1;
+    z->model.ZipCoreName = P("Office");
+    z->model.Drivelist = {P("F:"), P("G:")};
+    z->model.UseDailyFolders = true;
+    z->model.Days.fill(true);
+    z->settings.DelTemps = true;
+    ASSERT_EQ(z->engines().SetupInternalEngine(false), 0);
+
     run();
-    EXPECT_EQ(world.prompter().messages(),
-              QStringList{P("File Compression error, Backup aborted")});
-    EXPECT_FALSE(world.exists(P("F:\\kept.txt")));
+
+    EXPECT_TRUE(world.exists(P("F:\\Monday\\Office.zip")));
+    EXPECT_TRUE(world.exists(P("G:\\Monday\\Office.zip")));
+    EXPECT_FALSE(world.exists(P("C:\\Temp\\Office.zip")));
+    EXPECT_EQ(z->log().RunLog.filter(P("DELETED TEMP FILE")),
+              QStringList{P("DELETED TEMP FILE C:\\Temp\\Office.zip")});
+    EXPECT_EQ(z->log().RunLog.filter(P("Failed backups")),
+              QStringList{P("Failed backups               0")});
+
+    // A step that fails stops the run before the export, in every mode.
+    z->settings.SequencingMode = true;
+    z->sequence().InitSequenceGrid();
+    z->sequence().setCell(1, SequenceList::ActiveCell, P("YES"));
+    z->model.Extensions = 0;
+    z->model.FilterList.clear();
+    z->log().RunLog.clear();
+    world.prompter().clear();
+    run();
+    EXPECT_EQ(world.prompter().messages().last(), P("File Compression error, Backup aborted"));
+    EXPECT_TRUE(z->log().RunLog.filter(P("DRIVE:")).isEmpty());
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "log/runlogbook.h"
 #include "schedule/sequencelist.h"
 #include "sets/setcommands.h"
+#include "sets/setreaderwriter.h"
 #include "support/controllerfixture.h"
 #include "util/datetimetext.h"
 
@@ -420,7 +421,7 @@ TEST_F(CollectionTest, ExpandingAgainBeforeTheAddedFoldersAreRemovedChangesNothi
     EXPECT_TRUE(z->DuplicateCopies->isEmpty());
 
     // Saving keeps only the set's own folder.
-    z->sets().WriteSetText();
+    z->setFile().WriteSetText();
     EXPECT_EQ(z->model.DirSource, QStringList{P("C:\\Data\\Top")});
 }
 
@@ -600,9 +601,7 @@ TEST_F(CollectionTest, ClosingDuringACollectionStopsItBetweenTwoFilesAndThenClos
     useSet({P("C:\\Data\\A"), P("C:\\Data\\B"), P("C:\\Data\\C"), P("C:\\Data\\D")}, {P("*.txt")});
     const QStringList earlier = {P("C:\\Data\\earlier.txt")};
     z->BackupSet = earlier;
-    z->Idle = true;
-    z->settings.SaveOnExit = false;
-    z->log().SetLogFileName();
+    prepareCloseDuringRun();
     // The user closes the window; the collection handles that message after its first folder.
     QMetaObject::invokeMethod(
         z.get(), [this] { z->close(); }, Qt::QueuedConnection);
@@ -612,12 +611,7 @@ TEST_F(CollectionTest, ClosingDuringACollectionStopsItBetweenTwoFilesAndThenClos
     EXPECT_EQ(z->view.CheckBar, 10) << "no further folder is collected";
     EXPECT_EQ(world.waits().waitCount, 0) << "and no pause waited for";
     EXPECT_EQ(z->BackupSet, earlier);
-    EXPECT_EQ(world.setting(QStringLiteral("SOE")), std::nullopt)
-        << "the window closes only once the collection has returned";
-    z->handleMessages();  // back in the message loop: the close is requested again
-    EXPECT_EQ(world.setting(QStringLiteral("SOE")), QStringLiteral("0")) << "settings saved";
-    const QStringList log =
-        SplitTextLines(QString::fromUtf8(world.readFile(z->settings.LogFileName)));
+    const QStringList log = closeOnceTheRunHasReturned();
     ASSERT_GE(log.size(), 4);
     EXPECT_EQ(log[0], P("Collection stopped: Harbex is closing"));
     EXPECT_EQ(log[3], P("Status BACKUPS ABORTED"));

@@ -32,5 +32,15 @@ TEST(CommandLine, ShellCharactersArePlainText) {
               (QStringList{"a;b", "$HOME", "`x`", "|c", "&d", ">e"}));
 }
 
+TEST(CommandLine, QuotedArgumentsComeBackWhole) {
+    const QStringList arguments{
+        "C:\\Temp\\Monday.zip", "C:\\My Docs\\*.doc", "C:\\My Docs\\", "", "a\"b", "tab\there",
+        "\\\\S1\\D\\x y\\\\"};
+    QString line;
+    for (const QString& argument : arguments) line += QuoteArgument(argument) + u' ';
+    EXPECT_EQ(SplitWindowsCommandLine(line), arguments) << line.toStdString();
+    EXPECT_EQ(QuoteArgument("C:\\Temp\\l.txt"), QString("C:\\Temp\\l.txt")) << "left as it is";
+}
+
 }  // namespace
 }  // namespace harbex

@@ -22,5 +22,17 @@ TEST(Deadline, WorkThatDoesNotAnswerIsGivenUpWhileTheWindowKeepsRunning) {
     EXPECT_EQ(RunWithDeadline<int>([] { return 42; }, 60000), 42);
 }
 
+TEST(Deadline, LongWorkRunsToItsEndWhileMessagesAndClicksAreHandled) {
+    std::promise<void> release;
+    std::future<void> released = release.get_future();
+    // Only a handled message lets the work end.
+    QTimer::singleShot(20, [&release] { release.set_value(); });
+    bool finished = false;
+    RunWhileHandlingMessages([&] {
+        finished = released.wait_for(std::chrono::seconds(30)) == std::future_status::ready;
+    });
+    EXPECT_TRUE(finished);
+}
+
 }  // namespace
 }  // namespace harbex::test

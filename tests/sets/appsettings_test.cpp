@@ -23,7 +23,7 @@ TEST_F(AppSettingsTest, AFreshUserGetsEveryDefault) {
     EXPECT_EQ(settings, expected);
     EXPECT_TRUE(settings.First);
     EXPECT_EQ(settings.TimerInterval, 5000);
-    EXPECT_EQ(settings.DelayTime, 5);
+    EXPECT_EQ(settings.DelayTime(), 5);
     for (const ShedInfo& info : settings.Sequence) {
         EXPECT_EQ(info.BusFile, QStringLiteral("Default"));
         EXPECT_EQ(info.OnDate, QDate(2004, 1, 1));
@@ -34,12 +34,12 @@ TEST_F(AppSettingsTest, AFreshUserGetsEveryDefault) {
 TEST_F(AppSettingsTest, TheTimerIntervalIsUsedInWholeSecondsFromOneToSixty) {
     world.setSetting(QStringLiteral("Timer Interval"), QStringLiteral("7500"));
     AppSettings settings = read();
-    EXPECT_EQ(settings.DelayTime, 7);
+    EXPECT_EQ(settings.DelayTime(), 7);
     EXPECT_EQ(settings.TimerInterval, 7000);
     EXPECT_EQ(settings.TimerInterval / 50, 140);
     world.setSetting(QStringLiteral("Timer Interval"), QStringLiteral("1"));
     settings = read();
-    EXPECT_EQ(settings.DelayTime, 1);
+    EXPECT_EQ(settings.DelayTime(), 1);
     EXPECT_EQ(settings.TimerInterval, 1000);
     world.setSetting(QStringLiteral("Timer Interval"), QStringLiteral("900000"));
     EXPECT_EQ(read().TimerInterval, 60000);
@@ -80,7 +80,6 @@ TEST_F(AppSettingsTest, SavingThenLoadingGivesBackEveryValue) {
     saved.First = false;
     saved.BusFile = QStringLiteral("D:\\Sets\\office.bus");
     saved.TimerInterval = 12000;
-    saved.DelayTime = 12;
     saved.AutoInterval = 30;
     saved.ZipTemp = QStringLiteral("D:\\Temp\\");
     saved.internal = false;

@@ -1,12 +1,16 @@
 #include "sets/setcommands.h"
+#include "sets/setreaderwriter.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/options/optionspanel.h"
+#include "engine/archivenames.h"
 #include "platform/filesystem.h"
 #include "schedule/sequencelist.h"
 #include "sets/setfile.h"
@@ -29,6 +33,12 @@ QStringList Lines(std::initializer_list<const char*> lines) {
     QStringList result;
     for (const char* line : lines) result << QString::fromLatin1(line);
     return result;
+}
+
+QStringList ArchivePaths(THarbexZoDi& z) {
+    QStringList paths;
+    for (const ArchiveRow& row : z.archiveNames().Archives) paths << row.path();
+    return paths;
 }
 
 // A set with something in every part: two filters, two folders, daily folders, a specific folder,
@@ -75,7 +85,7 @@ class SetCommandsTest : public ControllerTest {
     THarbexZoDi& loaded(const QString& path) {
         THarbexZoDi& c = controller();
         c.panels.set(1, path);
-        c.sets().LoadbackupsetClick(LoadSender::StatusPanel);
+        c.setFile().LoadbackupsetClick(LoadSender::StatusPanel);
         return c;
     }
     // A set written to `path` and loaded.
@@ -118,7 +128,8 @@ TEST_F(SetCommandsTest, TheDefaultSetHasNoSourceNoDestinationAndUpdateOnlyParame
     z.model.FixedOption = 2;
     z.model.Nametype = 0;
     z.model.autotype = 2;
-    z.ArchiveNames = Lines({"Alpha"});
+    z.archiveNames().Archives << ArchiveRow{"0", "C:\\Temp\\", "Alpha", ".zip"};
+    z.archiveNames().SBar[1] = QStringLiteral("C:\\Harbex\\Office.lst");
     z.settings.SequencingMode = true;
     z.settings.internal = false;
     z.settings.EnabLog = true;
@@ -153,10 +164,12 @@ TEST_F(SetCommandsTest, TheDefaultSetHasNoSourceNoDestinationAndUpdateOnlyParame
     EXPECT_EQ(m.FixedOption, 0);
     EXPECT_EQ(m.Nametype, 1);
     EXPECT_EQ(m.ZipCoreName, QStringLiteral("Keelwi"));
-    EXPECT_EQ(z.view.ZipName, QStringLiteral("Keelwick"));
-    EXPECT_EQ(z.sets().CoreName, QStringLiteral("Keelwi"));
+    // The box shows the set's own name, which the default set cuts to six characters.
+    EXPECT_EQ(ZipNameText(m, z.panels[0]), QStringLiteral("Keelwi"));
+    EXPECT_EQ(z.sets().CoreName(), QStringLiteral("Keelwi"));
     EXPECT_TRUE(m.NamesFile.isEmpty());
-    EXPECT_TRUE(z.ArchiveNames.isEmpty());
+    EXPECT_TRUE(z.archiveNames().Archives.isEmpty());
+    EXPECT_TRUE(z.archiveNames().SBar[1].isEmpty()) << "the names window forgets its file";
     EXPECT_EQ(m.autotype, 0);
     EXPECT_EQ(m.ShedType, 0);
     EXPECT_EQ(m.DowSelect, 1);
@@ -167,7 +180,7 @@ TEST_F(SetCommandsTest, TheDefaultSetHasNoSourceNoDestinationAndUpdateOnlyParame
     EXPECT_FALSE(z.view.usebrowser);
     EXPECT_FALSE(z.view.AllFiles);
     EXPECT_EQ(z.view.FileFiltersIndex, 0);
-    EXPECT_EQ(z.view.NametypeSecondCaption, QStringLiteral("Keelwick"));
+    EXPECT_EQ(NametypeSecondCaption(m, z.panels[0]), QStringLiteral("Keelwi"));
     // The program-wide settings the default set resets.
     EXPECT_FALSE(z.settings.SequencingMode);
     EXPECT_TRUE(z.settings.internal);
@@ -177,7 +190,7 @@ TEST_F(SetCommandsTest, TheDefaultSetHasNoSourceNoDestinationAndUpdateOnlyParame
     EXPECT_EQ(z.settings.LogOptions, 1);
     EXPECT_EQ(z.settings.ViewOptions, 1);
     EXPECT_TRUE(z.settings.SearchErrors);
-    EXPECT_EQ(z.settings.DelayTime, 5);
+    EXPECT_EQ(z.settings.DelayTime(), 5);
     // Fields the default set leaves alone.
     EXPECT_EQ(m.Drivelist, Lines({"F:", "G:"}));
     EXPECT_EQ(m.RemovedList, Lines({"H:"}));
@@ -260,16 +273,16 @@ TEST_F(SetCommandsTest, TheWeekdayCoreNameIsCutToSixCharacters) {
     z.model.Nametype = 0;
     z.panels.set(0, QStringLiteral("Monday"));
     z.sets().RefreshOptions();
-    EXPECT_EQ(z.sets().CoreName, QStringLiteral("Monday"));
+    EXPECT_EQ(z.sets().CoreName(), QStringLiteral("Monday"));
     EXPECT_EQ(z.view.Snam, QStringLiteral("Using"));
-    EXPECT_EQ(z.view.ZipName, QStringLiteral("Monday"));
+    EXPECT_EQ(ZipNameText(z.model, z.panels[0]), QStringLiteral("Monday"));
     EXPECT_FALSE(z.view.ZipNameEnabled);
 
     z.panels.set(0, QStringLiteral("Wednesday"));
     z.sets().RefreshOptions();
-    EXPECT_EQ(z.sets().CoreName, QStringLiteral("Wednes"));
-    EXPECT_EQ(z.view.ZipName, QStringLiteral("Wednesday"));
-    EXPECT_EQ(z.view.NametypeSecondCaption, QStringLiteral("Wednesday"));
+    EXPECT_EQ(z.sets().CoreName(), QStringLiteral("Wednes"));
+    EXPECT_EQ(ZipNameText(z.model, z.panels[0]), QStringLiteral("Wednesday"));
+    EXPECT_EQ(NametypeSecondCaption(z.model, z.panels[0]), QStringLiteral("Wednesday"));
 }
 
 TEST_F(SetCommandsTest, AnEmptyCoreNameShowsKeelwick) {
@@ -277,20 +290,20 @@ TEST_F(SetCommandsTest, AnEmptyCoreNameShowsKeelwick) {
     z.model.Nametype = 1;
     z.model.ZipCoreName.clear();
     z.sets().RefreshOptions();
-    EXPECT_EQ(z.view.ZipName, QStringLiteral("KEELWICK"));
-    EXPECT_EQ(z.sets().CoreName, QStringLiteral("KEELWI"));
+    EXPECT_EQ(ZipNameText(z.model, z.panels[0]), QStringLiteral("KEELWICK"));
+    EXPECT_EQ(z.sets().CoreName(), QStringLiteral("KEELWI"));
     EXPECT_EQ(z.view.Snam, QStringLiteral("Specific name"));
     EXPECT_TRUE(z.view.ZipNameEnabled);
-    EXPECT_EQ(z.view.NametypeSecondCaption, QStringLiteral("KEELWICK"));
+    EXPECT_EQ(NametypeSecondCaption(z.model, z.panels[0]), QStringLiteral("KEELWICK"));
 
     z.model.ZipCoreName = QStringLiteral("Q");
     z.sets().RefreshOptions();
-    EXPECT_EQ(z.sets().CoreName, QStringLiteral("Q"));
-    EXPECT_EQ(z.view.NametypeSecondCaption, QStringLiteral("No Zip name set"));
+    EXPECT_EQ(z.sets().CoreName(), QStringLiteral("Q"));
+    EXPECT_EQ(NametypeSecondCaption(z.model, z.panels[0]), QStringLiteral("No Zip name set"));
 
     z.model.ZipCoreName = QStringLiteral("Accounting");
     z.sets().RefreshOptions();
-    EXPECT_EQ(z.sets().CoreName, QStringLiteral("Accoun"));
+    EXPECT_EQ(z.sets().CoreName(), QStringLiteral("Accoun"));
     EXPECT_EQ(z.model.ZipCoreName, QStringLiteral("Accounting")) << "the set keeps its name";
 }
 
@@ -430,7 +443,7 @@ TEST_F(SetCommandsTest, RecursingTwiceIsWarnedAboutAndOkLetsTheEngineRecurse) {
     z.model.Zipped = true;
     z.model.Recurse = true;
     world.prompter().answerNext(Button::Ok);
-    z.sets().WriteSetText();
+    z.setFile().WriteSetText();
 
     const PromptRecord& question = lastQuestion();
     EXPECT_EQ(question.text, kRecursionWarning);
@@ -449,7 +462,7 @@ TEST_F(SetCommandsTest, RecursingTwiceCancelledWritesBothOptions) {
     z.model.Zipped = true;
     z.model.Recurse = true;
     world.prompter().answerNext(Button::Cancel);
-    z.sets().WriteSetText();
+    z.setFile().WriteSetText();
     EXPECT_EQ(world.prompter().questions(), QStringList{kRecursionWarning});
     EXPECT_TRUE(z.model.Recurse);
     EXPECT_FALSE(z.model.RecurseZip);
@@ -463,7 +476,7 @@ TEST_F(SetCommandsTest, TheSetTextIsComposedEvenWhenTheSequencingQuestionStopsTh
     z.settings.SequencingMode = true;
     z.model.FilterList = Lines({"*.rtf"});
     world.prompter().answerNext(Button::Ok);
-    z.sets().WriteSetText();
+    z.setFile().WriteSetText();
     EXPECT_EQ(world.prompter().questions(), QStringList{kSequencingQuestion});
     EXPECT_EQ(SectionValues(z.Netsave, QStringLiteral("[FILTERS]")), Lines({"*.rtf"}));
     // The refresh ended before it recomposed status panel 2, and the file holds that panel.
@@ -476,7 +489,7 @@ TEST_F(SetCommandsTest, NoWarningWhenTheEngineAlreadyTakesTheSubFolders) {
     z.model.Zipped = true;
     z.model.Recurse = true;
     z.model.RecurseZip = true;
-    z.sets().WriteSetText();
+    z.setFile().WriteSetText();
     EXPECT_TRUE(world.prompter().records().isEmpty());
     EXPECT_FALSE(z.model.Recurse);
 }
@@ -485,13 +498,13 @@ TEST_F(SetCommandsTest, WritingCutsTheSourceFoldersBackToTheSetsOwn) {
     THarbexZoDi& z = controller();
     z.model.DirSource = Lines({"C:\\Data", "C:\\Mail", "C:\\Data\\Sub", "C:\\Mail\\Old"});
     z.UserFolderCount = 2;
-    z.sets().WriteSetText();
+    z.setFile().WriteSetText();
     EXPECT_EQ(z.model.DirSource, Lines({"C:\\Data", "C:\\Mail"}));
     EXPECT_EQ(SectionValues(z.Netsave, QStringLiteral("[DIRS]")), Lines({"C:\\Data", "C:\\Mail"}));
 
     z.model.DirSource << QStringLiteral("C:\\Data\\Sub");
     z.UserFolderCount = 0;
-    z.sets().WriteSetText();
+    z.setFile().WriteSetText();
     EXPECT_EQ(z.model.DirSource.size(), 3) << "no count, no cut";
 }
 
@@ -500,7 +513,7 @@ TEST_F(SetCommandsTest, RestoringDrivesOnSaveBringsThemBackInReversedOrder) {
     z.settings.RestoreDrives = true;
     z.model.Drivelist = Lines({"F:"});
     z.model.RemovedList = Lines({"G:", "H:", "F:"});
-    z.sets().WriteSetText();
+    z.setFile().WriteSetText();
     EXPECT_EQ(z.model.Drivelist, Lines({"F:", "H:", "G:"}));
     EXPECT_TRUE(z.model.RemovedList.isEmpty());
     EXPECT_EQ(SectionValues(z.Netsave, QStringLiteral("[NET DIRS]")), Lines({"F:", "H:", "G:"}));
@@ -508,7 +521,7 @@ TEST_F(SetCommandsTest, RestoringDrivesOnSaveBringsThemBackInReversedOrder) {
 
     z.settings.RestoreDrives = false;
     z.model.RemovedList = Lines({"K:"});
-    z.sets().WriteSetText();
+    z.setFile().WriteSetText();
     EXPECT_EQ(SectionValues(z.Netsave, QStringLiteral("[DIS DRIVES]")), Lines({"K:"}));
 }
 
@@ -516,7 +529,7 @@ TEST_F(SetCommandsTest, TheSetTextCarriesTheSetsRowInTheSequenceList) {
     THarbexZoDi& z = loadedSet(office, OfficeSet());
     z.settings.RestoreDrives = false;
     z.sequence().setCell(3, SequenceList::Name, office);
-    z.sets().WriteSetText();
+    z.setFile().WriteSetText();
     EXPECT_EQ(z.Netsave.toStdString(), ComposeSetText(z.model, 3).toStdString());
     EXPECT_EQ(SectionValues(z.Netsave, QStringLiteral("[GEN]")), Lines({"03"}));
 }
@@ -870,7 +883,7 @@ TEST_F(SetCommandsTest, LoadingAChosenFileMakesItTheCurrentSet) {
     THarbexZoDi& z = controller();
     z.panels.set(1, QStringLiteral("C:\\Harbex\\default.bus"));
     world.dialogs().answerNext(office);
-    z.sets().LoadbackupsetClick(LoadSender::Command);
+    z.setFile().LoadbackupsetClick(LoadSender::Command);
 
     ASSERT_EQ(world.dialogs().requests.size(), 1);
     const FileDialogRequest& request = world.dialogs().requests[0];
@@ -880,7 +893,7 @@ TEST_F(SetCommandsTest, LoadingAChosenFileMakesItTheCurrentSet) {
     EXPECT_EQ(request.initialFolder, QStringLiteral("C:\\Harbex\\"));
     EXPECT_EQ(request.fileName, QStringLiteral("Default"));
     EXPECT_EQ(z.panels[1], office);
-    EXPECT_EQ(z.view.Label25, office);
+    EXPECT_EQ(z.options().findChild<QLabel*>(QStringLiteral("Label25"))->text(), office);
     EXPECT_EQ(z.model.DirSource, OfficeSet().DirSource);
     EXPECT_EQ(z.model.FilterList, Lines({"*.xls", "*.doc"}));
     EXPECT_EQ(z.model.DestList, Lines({"D:\\Copies"}));
@@ -903,7 +916,7 @@ TEST_F(SetCommandsTest, AChosenSetFindsItsOwnCompanionFiles) {
     THarbexZoDi& z = controller();
     z.panels.set(1, QStringLiteral("C:\\Harbex\\default.bus"));
     world.dialogs().answerNext(office);
-    z.sets().LoadbackupsetClick(LoadSender::Command);
+    z.setFile().LoadbackupsetClick(LoadSender::Command);
     EXPECT_EQ(z.BackupSet, Lines({"c:\\office.doc"}));
     EXPECT_EQ(z.model.NamesFile, QStringLiteral("C:\\Harbex\\Office.lst"));
 }
@@ -914,7 +927,7 @@ TEST_F(SetCommandsTest, CancellingTheLoadDialogReadsTheLastSetTextAgain) {
     z.model.autotype = 2;
     z.model.ZipCoreName = QStringLiteral("Edited");
     world.dialogs().answerNext(std::nullopt);
-    z.sets().LoadbackupsetClick(LoadSender::Command);
+    z.setFile().LoadbackupsetClick(LoadSender::Command);
     EXPECT_EQ(z.model.DirSource, OfficeSet().DirSource) << "the edits are replaced";
     EXPECT_EQ(z.model.autotype, 0);
     EXPECT_EQ(z.model.ZipCoreName, QStringLiteral("Office"));
@@ -922,10 +935,10 @@ TEST_F(SetCommandsTest, CancellingTheLoadDialogReadsTheLastSetTextAgain) {
 
     // After the text is composed, Cancel reads the composed text: its filters come back reversed.
     z.model.FilterList = Lines({"*.a", "*.b"});
-    z.sets().WriteSetText();
+    z.setFile().WriteSetText();
     z.model.FilterList.clear();
     world.dialogs().answerNext(std::nullopt);
-    z.sets().LoadbackupsetClick(LoadSender::Command);
+    z.setFile().LoadbackupsetClick(LoadSender::Command);
     EXPECT_EQ(z.model.FilterList, Lines({"*.b", "*.a"}));
 }
 
@@ -935,7 +948,7 @@ TEST_F(SetCommandsTest, AFileThatCannotBeOpenedLeavesTheSetAndItsPathAlone) {
     world.prompter().clear();
     const QString missing = QStringLiteral("D:\\Sets\\Missing.bus");
     world.dialogs().answerNext(missing);
-    z.sets().LoadbackupsetClick(LoadSender::Command);
+    z.setFile().LoadbackupsetClick(LoadSender::Command);
     ASSERT_EQ(world.prompter().messages().size(), 1);
     EXPECT_TRUE(world.prompter().messages()[0].contains(missing));
     EXPECT_EQ(z.model, before);
@@ -944,7 +957,7 @@ TEST_F(SetCommandsTest, AFileThatCannotBeOpenedLeavesTheSetAndItsPathAlone) {
     // The programmatic form: the file named in panel 1 has gone.
     world.prompter().clear();
     z.panels.set(1, missing);
-    z.sets().LoadbackupsetClick(LoadSender::StatusPanel);
+    z.setFile().LoadbackupsetClick(LoadSender::StatusPanel);
     EXPECT_EQ(world.prompter().messages().size(), 1);
     EXPECT_EQ(z.model, before);
     EXPECT_EQ(z.panels[1], missing);
@@ -960,7 +973,7 @@ TEST_F(SetCommandsTest, ABinaryFileIsRefusedAndLeavesTheSetAndItsPathAlone) {
     world.writeFile(binary, bytes);
     world.prompter().clear();
     world.dialogs().answerNext(binary);
-    z.sets().LoadbackupsetClick(LoadSender::Command);
+    z.setFile().LoadbackupsetClick(LoadSender::Command);
     ASSERT_EQ(world.prompter().messages().size(), 1);
     EXPECT_TRUE(world.prompter().messages()[0].contains(binary));
     EXPECT_EQ(z.model, before);
@@ -1018,7 +1031,7 @@ TEST_F(SetCommandsTest, ADefaultSetKeepsEveryFolderTheUserGivesIt) {
     ASSERT_EQ(z.UserFolderCount, 2);
     z.sets().BuildDefaultSet(false);
     z.model.DirSource = Lines({"C:\\A", "C:\\B", "C:\\C", "C:\\D"});
-    z.sets().WriteSetText();
+    z.setFile().WriteSetText();
     EXPECT_EQ(SectionValues(z.Netsave, QStringLiteral("[DIRS]")),
               Lines({"C:\\A", "C:\\B", "C:\\C", "C:\\D"}));
 }
@@ -1077,7 +1090,7 @@ TEST_F(SetCommandsTest, CommonFilesComeFromTheCompanionListUnlessSearchedAgain) 
     z.view.FFound.clear();
     set.ReCheck = true;
     writeSet(office, set);
-    z.sets().LoadbackupsetClick(LoadSender::StatusPanel);
+    z.setFile().LoadbackupsetClick(LoadSender::StatusPanel);
     EXPECT_TRUE(z.view.CListBox1.isEmpty()) << "the search runs again instead";
     EXPECT_TRUE(z.view.FFound.isEmpty());
     EXPECT_TRUE(z.view.CommactivelabVisible);
@@ -1094,7 +1107,7 @@ TEST_F(SetCommandsTest, PanelSixShowsTheNamingOfTheLoadedSet) {
         set.ZipFiles = 3;
         set.FixedOption = option;
         writeSet(office, set);
-        z.sets().LoadbackupsetClick(LoadSender::StatusPanel);
+        z.setFile().LoadbackupsetClick(LoadSender::StatusPanel);
         EXPECT_EQ(z.model.FixedOption, option);
         EXPECT_EQ(z.panels[6], QString::fromLatin1(codes[option])) << option;
     }
@@ -1128,13 +1141,13 @@ TEST_F(SetCommandsTest, PredefinedNamesWithoutANamesFileAskForTheWizard) {
     THarbexZoDi& z = loadedSet(office, set);
     EXPECT_EQ(world.prompter().messages(), QStringList{kNoNamesFile});
     EXPECT_EQ(z.panels[6], QStringLiteral("AN"));
-    EXPECT_TRUE(z.ArchiveNames.isEmpty());
+    EXPECT_TRUE(z.archiveNames().Archives.isEmpty());
 
     // Browser files are not named from the list: no message.
     world.prompter().clear();
     set.Extensions = 1;
     writeSet(office, set);
-    z.sets().LoadbackupsetClick(LoadSender::StatusPanel);
+    z.setFile().LoadbackupsetClick(LoadSender::StatusPanel);
     EXPECT_TRUE(world.prompter().messages().isEmpty());
 }
 
@@ -1144,7 +1157,7 @@ TEST_F(SetCommandsTest, TheCompanionNamesFileGivesTheSetItsArchiveNames) {
     world.writeFile(QStringLiteral("C:\\Harbex\\Office.lst"), "Alpha\r\nBeta\r\n");
     THarbexZoDi& z = loadedSet(office, set);
     EXPECT_EQ(z.model.NamesFile, QStringLiteral("C:\\Harbex\\Office.lst"));
-    EXPECT_EQ(z.ArchiveNames, Lines({"Alpha", "Beta"}));
+    EXPECT_EQ(ArchivePaths(z), Lines({"Alpha", "Beta"}));
     EXPECT_EQ(z.model.FixedOption, 2);
     EXPECT_EQ(z.panels[6], QStringLiteral("AN"));
     EXPECT_TRUE(world.prompter().messages().isEmpty());
@@ -1174,16 +1187,16 @@ TEST_F(SetCommandsTest, ASetInAFolderThatIsGoneUsesTheDefaultCompanionFiles) {
     z.panels.set(1, QStringLiteral("C:\\Gone\\Office.bus"));
     z.Netsave = ComposeSetText(set, 1);
     world.dialogs().answerNext(std::nullopt);  // reads the set text in memory
-    z.sets().LoadbackupsetClick(LoadSender::Command);
+    z.setFile().LoadbackupsetClick(LoadSender::Command);
     EXPECT_EQ(z.BackupSet, Lines({"c:\\default.doc"}));
     EXPECT_EQ(z.model.NamesFile, QStringLiteral("C:\\Harbex\\Default.lst"));
-    EXPECT_EQ(z.ArchiveNames, Lines({"Fallback"}));
+    EXPECT_EQ(ArchivePaths(z), Lines({"Fallback"}));
 
     set.Extensions = 2;
     world.writeFile(QStringLiteral("C:\\Harbex\\Default.dlf"), "c:\\found.pst\r\n");
     z.Netsave = ComposeSetText(set, 1);
     world.dialogs().answerNext(std::nullopt);
-    z.sets().LoadbackupsetClick(LoadSender::Command);
+    z.setFile().LoadbackupsetClick(LoadSender::Command);
     EXPECT_EQ(z.view.CListBox1, Lines({"c:\\found.pst"}));
     EXPECT_EQ(z.view.FFound, QStringLiteral("Files 1"));
 }
@@ -1221,7 +1234,7 @@ TEST_F(SetCommandsTest, AMissingSpecificFolderAbortsThePendingAutomaticBackup) {
         optionsAtMessage = z.view.OptionsVisible;
     };
     z.panels.set(1, office);
-    z.sets().LoadbackupsetClick(LoadSender::StatusPanel);
+    z.setFile().LoadbackupsetClick(LoadSender::StatusPanel);
 
     EXPECT_EQ(world.prompter().messages(),
               QStringList{QStringLiteral("Specific Directory \"E:\\Copies\" does not exist")});
@@ -1245,7 +1258,7 @@ TEST_F(SetCommandsTest, AMissingSpecificFolderIsAcceptedWithoutAbortBox) {
     z.settings.AbortBox = false;
     z.Timer.start();
     z.panels.set(1, office);
-    z.sets().LoadbackupsetClick(LoadSender::StatusPanel);
+    z.setFile().LoadbackupsetClick(LoadSender::StatusPanel);
     EXPECT_TRUE(world.prompter().records().isEmpty());
     EXPECT_TRUE(z.Timer.isActive());
     z.Timer.stop();
@@ -1271,7 +1284,7 @@ TEST_F(SetCommandsTest, StartUpLoadsTheSetNamedInTheSettings) {
     EXPECT_EQ(z.panels[7], QStringLiteral("MAN"));
     EXPECT_EQ(z.panels[4], QStringLiteral("Manual Mode"));
     EXPECT_EQ(z.panels[6], QStringLiteral("FN"));
-    EXPECT_EQ(z.sets().CoreName, QStringLiteral("Office"));
+    EXPECT_EQ(z.sets().CoreName(), QStringLiteral("Office"));
 }
 
 }  // namespace

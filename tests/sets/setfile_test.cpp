@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/filesystem.h"
+#include "support/exampleset.h"
 #include "support/world.h"
 #include "util/datetimetext.h"
 
@@ -27,49 +28,7 @@ QStringList Lines(std::initializer_list<const char*> lines) {
     return result;
 }
 
-// The example file of the set file format: 40 lines.
-const QStringList kOfficeFile = Lines({
-    "[FILTERS]",
-    "*.xls",
-    "*.doc",
-    "[DIRS]",
-    "C:\\Data",
-    "[PARAMS]",
-    "-u -r -p",
-    "[SHED]",
-    "1",
-    "5",
-    "1",
-    "18:30:00",
-    "0",
-    "[AUTO]",
-    "1",
-    "[DIS DRIVES]",
-    "[DAYS]",
-    "USE23456",
-    "[NAMESET]",
-    "1",
-    "[SPECIFIC]",
-    "1",
-    "E:\\Copies",
-    "[ZIP TYPE]",
-    "00",
-    "[ZIP CORE]",
-    "Office",
-    "[COMP]",
-    "1",
-    "[NAMES]",
-    "NOFILE",
-    "[NET DIRS]",
-    "F:",
-    "G:",
-    "[LOG]",
-    "[WIZ]",
-    "2000000000000000000",
-    "[COMM]",
-    "[GEN]",
-    "01",
-});
+const QStringList& kOfficeFile = test::ExampleSetFile();
 
 // The set the example file describes.
 BackupSetModel OfficeSet() {

@@ -341,7 +341,7 @@ TEST_F(SummaryTest, ScheduleLineIsEmptyUnlessTheSetIsScheduled) {
 TEST_F(SummaryTest, OptionalGeneralLinesAppearOnlyWhenChecked) {
     settings.Duplicates = false;
     settings.StartUp = false;
-    settings.DelayTime = 12;
+    settings.TimerInterval = 12000;
     model.ZipCoreName = QStringLiteral("Office");
     EXPECT_EQ(General(),
               (Texts{"GENERAL OPTIONS ", "Auto ", "", "Wait 12 Seconds", "Core Name Office",

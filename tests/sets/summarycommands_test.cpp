@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "sets/setcommands.h"
+#include "sets/setsummary.h"
 #include "support/controllerfixture.h"
 
 namespace harbex::test {
@@ -21,14 +22,14 @@ class SummaryCommandsTest : public ControllerTest {
 
 TEST_F(SummaryCommandsTest, ShowingTheSummaryRebuildsItAndStopsACountdown) {
     THarbexZoDi& z = startedWithACountdown();
-    z.sets().SummaryClick();
+    z.summary().SummaryClick();
     EXPECT_FALSE(z.Timer.isActive()) << "a pending automatic run is stopped";
     EXPECT_TRUE(z.view.OptionsVisible);
     EXPECT_EQ(z.view.OptionsTab, QStringLiteral("Summary"));
     EXPECT_FALSE(z.commands.isEnabled(QStringLiteral("OptionsBtn")));
     EXPECT_FALSE(z.commands.isEnabled(QStringLiteral("SummaryBtn")));
     EXPECT_FALSE(z.SummaryStale);
-    const QStringList& pad = z.sets().SummaryPad;
+    const QStringList& pad = z.summary().SummaryPad;
     ASSERT_GE(pad.size(), 4);
     EXPECT_EQ(pad[0], QStringLiteral("SOURCE SELECTION "));
     EXPECT_EQ(pad[2], QStringLiteral(" *.doc "));
@@ -37,7 +38,7 @@ TEST_F(SummaryCommandsTest, ShowingTheSummaryRebuildsItAndStopsACountdown) {
 
 TEST_F(SummaryCommandsTest, ViewingTheBackupOperationOpensTheSetPageAndStopsACountdown) {
     THarbexZoDi& z = startedWithACountdown();
-    z.sets().ViewBackupOperation1Click();
+    z.summary().ViewBackupOperation1Click();
     EXPECT_FALSE(z.Timer.isActive());
     EXPECT_EQ(z.view.OptionsTab, QStringLiteral("Backup Set"));
     EXPECT_FALSE(z.commands.isEnabled(QStringLiteral("SummaryBtn")));
@@ -48,10 +49,10 @@ TEST_F(SummaryCommandsTest, ShowBusShowsTheSetTextAsLastComposedWithoutRecomposi
     THarbexZoDi& z = start();
     const QString composed = z.Netsave;
     z.model.FilterList << QStringLiteral("*.xls");
-    z.sets().ShowBus(true);
+    z.summary().ShowBus(true);
     EXPECT_TRUE(z.view.NetsaveVisible);
     EXPECT_EQ(z.Netsave, composed) << "the shown text is the one last read or composed";
-    z.sets().ShowBus(false);
+    z.summary().ShowBus(false);
     EXPECT_FALSE(z.view.NetsaveVisible);
 }
 
@@ -61,8 +62,8 @@ TEST_F(SummaryCommandsTest, TheRefreshRebuildsTheSummaryFromTheModel) {
     z.model.UseDailyFolders = true;
     z.model.Days[1] = true;
     z.sets().RefreshOptions();
-    EXPECT_TRUE(z.sets().SummaryPad.contains(QStringLiteral("DAILY FOLDERS ENABLED")));
-    EXPECT_TRUE(z.sets().SummaryPad.contains(QStringLiteral(" Monday ")));
+    EXPECT_TRUE(z.summary().SummaryPad.contains(QStringLiteral("DAILY FOLDERS ENABLED")));
+    EXPECT_TRUE(z.summary().SummaryPad.contains(QStringLiteral(" Monday ")));
     EXPECT_EQ(z.view.Daylist, QStringList{QStringLiteral("Monday")});
     EXPECT_TRUE(z.view.DailyTabVisible);
 }

@@ -1,6 +1,10 @@
 #include "support/controllerfixture.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include "log/runlogbook.h"
 
 namespace harbex::test {
 
@@ -23,14 +27,51 @@ THarbexZoDi& ControllerTest::start() {
     return controller;
 }
 
+void ControllerTest::prepareCloseDuringRun() {
+    z->Idle = true;
+    z->settings.SaveOnExit = false;
+    z->log().SetLogFileName();
+}
+
+QStringList ControllerTest::closeOnceTheRunHasReturned() {
+    EXPECT_EQ(world.setting(QStringLiteral("SOE")), std::nullopt)
+        << "the window closes only once the run has returned";
+    z->handleMessages();  // back in the message loop: the close is requested again
+    EXPECT_EQ(world.setting(QStringLiteral("SOE")), QStringLiteral("0")) << "settings saved";
+    return SplitTextLines(QString::fromUtf8(world.readFile(z->settings.LogFileName)));
+}
+
+namespace {
+
+// The modules and the utility as the build made them.
+QString Built(const QString& name) {
+    return QStringLiteral(HARBEX_BUILD_FOLDER "/") + name;
+}
+
+// A link is enough: the program only loads or starts the file.
+void LinkInto(TestWorld& world, const QString& builtName, const QString& programPath) {
+    const QString target = world.host(programPath);
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QFile::remove(target);
+    ASSERT_TRUE(QFile::link(Built(builtName), target)) << target.toStdString();
+}
+
+}  // namespace
+
 void ControllerTest::installEngine() {
-    world.writeFile(world.executableFolder() + ZipEngineModuleName(), "engine");
-    world.writeFile(world.executableFolder() + UnzipEngineModuleName(), "engine");
+    const QString folder = world.executableFolder();
+    LinkInto(world, ZipEngineModuleName(), folder + ZipEngineModuleName());
+    LinkInto(world, UnzipEngineModuleName(), folder + UnzipEngineModuleName());
 }
 
 void ControllerTest::removeEngine() {
-    QFile::remove(world.host(world.executableFolder() + ZipEngineModuleName()));
-    QFile::remove(world.host(world.executableFolder() + UnzipEngineModuleName()));
+    const QString folder = world.executableFolder();
+    QFile::remove(world.host(folder + ZipEngineModuleName()));
+    QFile::remove(world.host(folder + UnzipEngineModuleName()));
+}
+
+void ControllerTest::installUtility(const QString& programPath) {
+    LinkInto(world, StandInZipUtilityName(), programPath);
 }
 
 void ControllerTest::settingsForLaterStart(const QString& busFile) {

@@ -13,6 +13,7 @@
 #include "platform/network.h"
 #include "platform/prompter.h"
 #include "platform/waits.h"
+#include "support/printers.h"
 
 namespace harbex::test {
 

@@ -45,7 +45,9 @@ TestWorld::TestWorld() {
     auto dialogs = std::make_unique<ScriptedDialogs>();
     dialogs_ = dialogs.get();
     platform_->dialogs = std::move(dialogs);
-    platform_->processes = std::make_unique<Processes>();
+    // Programs started by a test (the stand-in zip utility) read this machine's drive map.
+    platform_->processes = std::make_unique<Processes>(
+        QMap<QString, QString>{{QStringLiteral("XDG_CONFIG_HOME"), root + QStringLiteral("/reg")}});
     auto network = std::make_unique<FakeNetwork>(*platform_->paths);
     network_ = network.get();
     platform_->network = std::move(network);
