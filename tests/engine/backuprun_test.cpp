@@ -10,16 +10,13 @@
 #include "engine/engines.h"
 #include "log/runlogbook.h"
 #include "schedule/sequencelist.h"
+#include "support/programtexts.h"
 
 namespace harbex::test {
 namespace {
 
 QString P(const char* path) {
     return QString::fromLatin1(path);
-}
-
-QString Col(const QString& source) {
-    return source.leftJustified(40, u' ');
 }
 
 class BackupRunTest : public ControllerTest {

@@ -18,17 +18,13 @@
 #include "log/runlogbook.h"
 #include "platform/filecopy.h"
 #include "schedule/sequencelist.h"
+#include "support/programtexts.h"
 
 namespace harbex::test {
 namespace {
 
 QString P(const char* path) {
     return QString::fromUtf8(path);
-}
-
-// The source column of a copy line: the path and blanks up to 40 characters.
-QString Col(const QString& source) {
-    return source.leftJustified(40, u' ');
 }
 
 const QString kBus = P("C:\\Harbex\\default.bus");
