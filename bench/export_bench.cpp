@@ -95,7 +95,9 @@ void BigFiles(const QString& root) {
     // 7 files of 100 MB and 10 000 files of 32 KB: about 1 GB.
     BuildFolderTree(tree, [](const QString& folder, int number) {
         WriteFiles(folder, number, 10, 32 << 10);
-        if (number % 150 == 0) WriteFiles(folder + QStringLiteral("/big"), number, 1, 100 << 20);
+        if (number % 150 != 0) return;
+        QDir().mkpath(folder + QStringLiteral("/big"));
+        WriteFiles(folder + QStringLiteral("/big"), number + 1000, 1, 100 << 20);
     });
     std::printf("big: 7 files of 100 MB and 10 000 files of 32 KB\n");
     THarbexZoDi z;
