@@ -139,10 +139,12 @@ fi
 quit_program 2
 
 # ---- 3. quitting during a collection ----
+# Collection takes no pause per folder, so it needs a large tree to be still running when Quit
+# comes: 40 folders with 900 sub-folders each, searched with "Look in sub folders".
 mkdir -p "$work/src"
 dirs=""
 for n in $(seq -w 1 40); do
-    mkdir -p "$work/src/d$n"
+    mkdir -p "$work/src/d$n"/s{1..30}/t{1..30}
     echo "file $n" >"$work/src/d$n/f.txt"
     dirs="$dirs$(printf 'C:%s\\d%s' "$(echo "$work/src" | tr / '\\')" "$n")"$'\r\n'
 done
@@ -150,12 +152,14 @@ done
 DIRS="$dirs" awk 'BEGIN{RS="\r\n"; ORS="\r\n"}
     /^\[FILTERS\]/ {print; print "*.txt"; skip=1; next}
     /^\[DIRS\]/ {print; printf "%s", ENVIRON["DIRS"]; skip=1; next}
+    /^\[COMP\]/ {print; print "0"; skip=1; next}
+    /^\[GEN\]/ {print; print "11"; skip=1; next}
     /^\[/ {skip=0}
     !skip {print}' "$data/default.bus" >"$work/set.bus" && mv "$work/set.bus" "$data/default.bus"
 start_and_settle 3
 main=$(main_window)
 click_at "$main" 86 38  # the Collect tool button
-sleep 1.5
+sleep 0.3
 quit_program 3
 took=$(cat "$work/took")
 pass "quit during a collection ended the program in ${took}s"

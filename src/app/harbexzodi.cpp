@@ -20,9 +20,11 @@
 #include "drives/drivelists.h"
 #include "engine/archivenames.h"
 #include "engine/archivenaming.h"
+#include "engine/backuprun.h"
 #include "engine/collector.h"
 #include "engine/compressor.h"
 #include "engine/engines.h"
+#include "engine/exporter.h"
 #include "log/runlogbook.h"
 #include "platform/platform.h"
 #include "schedule/autoruns.h"
@@ -53,7 +55,9 @@ THarbexZoDi::THarbexZoDi(QWidget* parent)
       discovery_(std::make_unique<DriveDiscovery>(*this)),
       driveLists_(std::make_unique<DriveLists>(*this)),
       dailyFolders_(std::make_unique<DailyFolders>(*this)),
-      monitor_(std::make_unique<RizIvezur>(*this)) {
+      monitor_(std::make_unique<RizIvezur>(*this)),
+      exporter_(std::make_unique<Exporter>(*this)),
+      backupRun_(std::make_unique<BackupRun>(*this)) {
     setWindowTitle(QStringLiteral("Harbex"));
     resize(860, 560);
     settings = AppSettings::Defaults(programFolder(), CurrentPlatform().defaults);
@@ -132,10 +136,14 @@ void THarbexZoDi::buildCommands() {
     add("Zipup", "Create Zip Files", "Create Zip Files", [&zip] { zip.ZipupClick(); });
     add("ArchiveBtn", "Named Archive Editor", "Opens the Named Archive Editor",
         [this] { archiveNames_->ArchiveClick(); });
-    add("ExportFiles", "Export Files", "Copy the collected files to their destinations", nullptr,
-        false);
-    add("StartBackup", "Start Backup", "Start Backup", nullptr, false);
-    add("DoAll", "Backup All", "Collect, compress and copy the backup set", nullptr, false);
+    add("ExportFiles", "Export Files", "Copy the collected files to their destinations",
+        [this] { exporter_->ExportFiles(RunSender::ExportCommand); });
+    add("StartExport", "Export Files", "Copy the collected files to their destinations",
+        [this] { exporter_->ExportFiles(RunSender::ExportCommand); });
+    add("StartBackup", "Start Backup", "Start Backup",
+        [this] { backupRun_->DoAllClick(RunSender::StartBackup); });
+    add("DoAll", "Backup All", "Collect, compress and copy the backup set",
+        [this] { backupRun_->DoAllClick(RunSender::BackupAll); });
     add("ViewBackupOperation", "View Backup Operation", "View Backup Operation",
         [&summary] { summary.ViewBackupOperation1Click(); });
     add("ViewLogFile", "&View Log File", "View Log File", [&l] { l.ViewLogFile1Click(); });
@@ -219,6 +227,7 @@ void THarbexZoDi::buildToolBar() {
         {"Savebkset", QStyle::SP_DialogSaveButton},
         {"Collect", QStyle::SP_FileDialogContentsView},
         {"Zipup", QStyle::SP_DriveHDIcon},
+        {"StartExport", QStyle::SP_ArrowForward},
         {"ArchiveBtn", QStyle::SP_FileDialogInfoView},
         {"DoAll", QStyle::SP_MediaPlay},
         {"CreateDailys", QStyle::SP_FileDialogNewFolder},
@@ -357,12 +366,6 @@ void THarbexZoDi::setStartUp(bool checked) {
 void THarbexZoDi::WizardBtnClick() {}
 void THarbexZoDi::SetFileTypeCaptions() {}
 void THarbexZoDi::StartUpClick() {}
-void THarbexZoDi::DoAllClick() {
-    log_->add(QStringLiteral("Backup runs are not available in this version"));
-    // What follows every export, as the export step's last action.
-    autoRuns_->AfterRunStep();
-}
-
 void THarbexZoDi::refreshCountdownPanel() {
     if (countdown_) countdown_->refresh();
 }

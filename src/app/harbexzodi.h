@@ -37,6 +37,8 @@ class DriveDiscovery;
 class DriveLists;
 class DailyFolders;
 class RizIvezur;
+class Exporter;
+class BackupRun;
 
 // Who started the set reader: start-up, the sequencer and the set commands pass the status panel
 // that names the set file; the menu and toolbar command passes itself and gets a file dialog.
@@ -110,6 +112,12 @@ class THarbexZoDi : public QMainWindow {
     QStringList BackupSet;
     QStringList collectset;
     std::unique_ptr<QStringList> DuplicateCopies;
+    // Later files with a name seen before whose renamed copy could not be made: they are left
+    // out of BackupSet, and the export lists them with the files it did not find.
+    QStringList MissedDuplicates;
+    // Archives the compress step made in the temporary folder for the current run; with
+    // DuplicateCopies they are the only files "Delete Temporary files" may delete.
+    QStringList TempArchives;
     int UserFolderCount = 0;
     int ReportStart = 0;
     int ReportEnd = 1;
@@ -143,6 +151,8 @@ class THarbexZoDi : public QMainWindow {
     DriveLists& driveLists() { return *driveLists_; }
     DailyFolders& dailyFolders() { return *dailyFolders_; }
     RizIvezur& monitor() { return *monitor_; }
+    Exporter& exporter() { return *exporter_; }
+    BackupRun& backupRun() { return *backupRun_; }
 
     // ---- operations shared by several subsystems ----
     void LoadSettings();
@@ -181,11 +191,6 @@ class THarbexZoDi : public QMainWindow {
     void WizardBtnClick();       // start the set-up wizard
     void SetFileTypeCaptions();  // common file type check box captions
     void StartUpClick();         // launch at start-up
-
-    // The full backup run of an automatic start (no sender). The backup run is not part of this
-    // build yet: until it is, the run is logged as not done and the step after every export
-    // follows.
-    void DoAllClick();
 
     // Work is in progress (a collection, a backup run, start-up).
     bool RunInProgress() const { return runsInProgress_ > 0; }
@@ -239,6 +244,8 @@ class THarbexZoDi : public QMainWindow {
     std::unique_ptr<DriveLists> driveLists_;
     std::unique_ptr<DailyFolders> dailyFolders_;
     std::unique_ptr<RizIvezur> monitor_;
+    std::unique_ptr<Exporter> exporter_;
+    std::unique_ptr<BackupRun> backupRun_;
     QStackedWidget* middle_ = nullptr;
     QLabel* centralText_ = nullptr;
     OptionsPanel* options_ = nullptr;

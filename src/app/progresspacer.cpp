@@ -7,10 +7,8 @@ namespace harbex {
 
 void ProgressPacer::step() {
     z_.handleMessages();
-    const QDateTime now = Now().now();
-    if (lastRepaint_.isValid() && lastRepaint_.msecsTo(now) < intervalMs_ && lastRepaint_ <= now)
-        return;
-    lastRepaint_ = now;
+    if (sinceRepaint_.isValid() && sinceRepaint_.elapsed() < intervalMs_) return;
+    sinceRepaint_.start();
     z_.panels.repaint();
 }
 

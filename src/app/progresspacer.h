@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDateTime>
+#include <QElapsedTimer>
 
 namespace harbex {
 
@@ -17,7 +17,9 @@ class ProgressPacer {
   private:
     THarbexZoDi& z_;
     int intervalMs_;
-    QDateTime lastRepaint_;
+    // Real elapsed time, not the program's clock: asking the clock for the local time looks at
+    // the time zone files every time, which is costly when done for every file.
+    QElapsedTimer sinceRepaint_;
 };
 
 }  // namespace harbex

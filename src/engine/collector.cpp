@@ -1,11 +1,13 @@
 #include "engine/collector.h"
 
+#include <QScopeGuard>
 #include <QSet>
 #include <algorithm>
 
 #include "app/harbexzodi.h"
 #include "log/runlogbook.h"
 #include "platform/platform.h"
+#include "platform/wildcard.h"
 #include "sets/setcommands.h"
 #include "util/stringutils.h"
 #include "util/utils.h"
@@ -51,6 +53,12 @@ CollectResult Collector::CollectClick() {
     }
     z_.collectset.clear();
     reported_.clear();
+    collecting_ = true;
+    const auto listingsEnd = qScopeGuard([this] {
+        collecting_ = false;
+        fileNames_.clear();
+        temporary_.reset();
+    });
     if (m.Zipped && m.RecurseZip) {
         // The engine searches the sub-folders itself, so a pre-scan would pack them twice.
         m.Recurse = false;
@@ -104,7 +112,7 @@ bool Collector::CollectFilterInFolder(int filter, int folder) {
     }
     QStringList names;
     QString error;
-    if (!Files().list(folderPath, filterText, ListKind::Files, &names, &error)) {
+    if (!matchingFiles(folderPath, filterText, &names, &error)) {
         // A folder the set names must be there; one the scan found may have gone meanwhile.
         if (isOwnFolder(folder)) {
             reportUnreadableFolder(folderPath, error);
@@ -116,7 +124,6 @@ bool Collector::CollectFilterInFolder(int filter, int folder) {
     }
     z_.panels.set(
         4, QStringLiteral("Collecting ") + filterText + QStringLiteral(" From ") + folderPath);
-    z_.panels.repaint();
     advanceCheckBar();
     const QString prefix = AddBackslash(folderPath);
     if (m.RecurseZip && m.Zipped) {
@@ -133,7 +140,21 @@ bool Collector::CollectFilterInFolder(int filter, int folder) {
             z_.collectset << prefix + names[i];
         }
     }
-    WaitMilliseconds(200);
+    // No pause per folder: the window is kept alive and the status shown at most every 200 ms,
+    // so that a set of many folders is not made slower by the pauses than by the work.
+    pacer_.step();
+    return true;
+}
+
+bool Collector::matchingFiles(const QString& folder, const QString& filter, QStringList* names,
+                              QString* error) {
+    const auto listed = fileNames_.constFind(folder);
+    if (listed == fileNames_.constEnd())
+        return Files().list(folder, filter, ListKind::Files, names, error);
+    names->clear();
+    const PatternSet wanted(filter);
+    for (const QString& name : *listed)
+        if (wanted.matches(name)) *names << name;
     return true;
 }
 
@@ -159,11 +180,15 @@ void Collector::skipped(const QString& line) {
     z_.log().add(line);
 }
 
-bool Collector::isTemporaryFolder(const QString& folder) const {
-    FolderIdentity temporary;
+bool Collector::isTemporaryFolder(const QString& folder) {
+    if (!collecting_ || !temporary_) {
+        FolderIdentity identity;
+        temporary_ = Files().folderIdentity(z_.settings.ZipTemp, &identity)
+                         ? std::optional<FolderIdentity>(identity)
+                         : std::nullopt;
+    }
     FolderIdentity identity;
-    return Files().folderIdentity(z_.settings.ZipTemp, &temporary) &&
-           Files().folderIdentity(folder, &identity) && identity == temporary;
+    return *temporary_ && Files().folderIdentity(folder, &identity) && identity == **temporary_;
 }
 
 bool Collector::isOwnFolder(int folder) const {
@@ -212,7 +237,12 @@ bool Collector::subfolderNames(const QString& folder, QStringList* names, QStrin
     std::vector<DirEntry> entries;
     if (!SearchFolder(folder, &entries, error)) return false;
     names->clear();
+    QStringList files;
     for (const DirEntry& entry : entries) {
+        if (!entry.directory) {
+            if (collecting_) files << entry.name;
+            continue;
+        }
         if (!IsSubfolderEntry(entry)) continue;
         if (entry.name.contains(u'\\')) {
             skipped(QStringLiteral("Not backed up, the folder \"") + entry.name +
@@ -224,9 +254,11 @@ bool Collector::subfolderNames(const QString& folder, QStringList* names, QStrin
     }
     // The original system's searches return names in order; the host's come in any order, which
     // would make the backup order change from one run to the next.
-    std::stable_sort(names->begin(), names->end(), [](const QString& a, const QString& b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
+    std::stable_sort(names->begin(), names->end(), NoCaseLess());
+    if (collecting_) {
+        std::stable_sort(files.begin(), files.end(), NoCaseLess());
+        fileNames_.insert(folder, files);
+    }
     return true;
 }
 
@@ -278,24 +310,31 @@ QStringList Collector::ListSubfolders(const QString& folder) {
 int Collector::BuildBackupList() {
     if (!z_.DuplicateCopies) z_.DuplicateCopies = std::make_unique<QStringList>();
     z_.DuplicateCopies->clear();
+    z_.MissedDuplicates.clear();
     // An engine that searches sub-folders stores each file with its path, so equal names do
     // not collide there; everywhere else files arrive without their folders.
     const bool handleDuplicates =
         z_.settings.Duplicates && !(z_.model.RecurseZip && z_.model.Zipped);
-    QSet<QString> seenNames;
+    // The names are views into this copy of the list, which stays as it is whatever the
+    // handlers that run between two copies do to collectset.
+    const QStringList entries = z_.collectset;
+    QSet<NoCaseKey> seenNames;
+    if (handleDuplicates) seenNames.reserve(entries.size());
     int counter = 0;
-    const QStringList& entries = z_.collectset;
+    z_.BackupSet.reserve(z_.BackupSet.size() + entries.size());
     for (qsizetype i = entries.size() - 1; i >= 0 && !z_.StopRequested; --i) {
         const QString& entry = entries[i];
         if (handleDuplicates) {
-            const QString name = FileNameOf(entry);
-            if (seenNames.contains(NameKey(name))) {
-                if (addRenamedCopy(entry, name, counter)) ++counter;
+            const qsizetype slash = std::max(entry.lastIndexOf(u'\\'), entry.lastIndexOf(u'/'));
+            const QStringView name = QStringView(entry).mid(slash + 1);
+            const qsizetype before = seenNames.size();
+            seenNames.insert(NoCaseKey{name});
+            if (seenNames.size() == before) {
+                if (addRenamedCopy(entry, name.toString(), counter)) ++counter;
                 // A copy can take a while; the window stays alive between two of them.
                 z_.handleMessages();
                 continue;
             }
-            seenNames.insert(NameKey(name));
         }
         z_.BackupSet << entry;
     }
@@ -308,7 +347,7 @@ bool Collector::addRenamedCopy(const QString& path, const QString& name, int cou
     if (!Files().copyFile(path, copyPath, &error)) {
         // Backing the file up under its own name would overwrite its namesake at a destination
         // that receives files without their folders, so it is left out and reported instead.
-        // When the export keeps a list of failed files, this path belongs on it as well.
+        z_.MissedDuplicates << path;
         z_.log().add(QStringLiteral("Not backed up, the renamed copy could not be made: ") + path +
                      QStringLiteral(" (") + error + u')');
         return false;

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "app/progresspacer.h"
 #include "platform/filesystem.h"
 
 namespace harbex {
@@ -23,7 +24,7 @@ enum class CollectResult { Collected, NothingToCollect, FolderUnreadable, Stoppe
 // no path form here are left out with a line in the run log; the rest is backed up.
 class Collector {
   public:
-    explicit Collector(THarbexZoDi& z) : z_(z) {}
+    explicit Collector(THarbexZoDi& z) : z_(z), pacer_(z) {}
 
     CollectResult CollectClick();
     // Widens DirSource by every sub-folder, at every depth, after the set's own folders.
@@ -35,7 +36,6 @@ class Collector {
     int BuildBackupList();
     // The immediate sub-folders of a folder, full paths, in name order.
     QStringList ListSubfolders(const QString& folder);
-
     // One step of the progress bar CheckBar (0 to 30 in steps of 10, then round again).
     void advanceCheckBar();
 
@@ -51,10 +51,14 @@ class Collector {
     // One run log line per thing left out, however often the collection meets it.
     void skipped(const QString& line);
     // Sub-folder names of a folder in name order; false with the reason when it cannot be read.
+    // During a collection the folder's file names are kept from the same listing.
     bool subfolderNames(const QString& folder, QStringList* names, QString* error);
+    // The names of the files in a folder that match a filter, in name order.
+    bool matchingFiles(const QString& folder, const QString& filter, QStringList* names,
+                       QString* error);
     // The sub-folders of a folder that the scan has not reached yet, full paths.
     QStringList newSubfolders(const QString& folder, bool ownFolder, Visits& visits);
-    bool isTemporaryFolder(const QString& folder) const;
+    bool isTemporaryFolder(const QString& folder);
     bool isOwnFolder(int folder) const;
     // The renamed copy of a later file whose name was seen before; false when it cannot be made.
     bool addRenamedCopy(const QString& path, const QString& name, int counter);
@@ -62,7 +66,13 @@ class Collector {
     int ownFolderCount() const;
 
     THarbexZoDi& z_;
+    ProgressPacer pacer_;
     QSet<QString> reported_;
+    // While a collection runs: each folder is listed once, whatever the number of filters, and
+    // the temporary folder is looked up once.
+    bool collecting_ = false;
+    QHash<QString, QStringList> fileNames_;
+    std::optional<std::optional<FolderIdentity>> temporary_;
 };
 
 }  // namespace harbex

@@ -117,6 +117,18 @@ void RunLogBook::EmptyAfterSave() {
     RunLog.clear();
 }
 
+void RunLogBook::StartFreshReport() {
+    const QString& name = z_.settings.LogFileName;
+    const QDate today = Now().today();
+    if (writtenFile_ != name || writtenDay_ != today) {
+        written_.clear();
+        writtenFile_ = name;
+        writtenDay_ = today;
+    }
+    written_ += RunLog;
+    RunLog.clear();
+}
+
 void RunLogBook::AddClosingLines() {
     const QDateTime now = Now().now();
     add(QStringLiteral("Log File save at System shutdown ") + TimeText(now.time()) + u' ' +

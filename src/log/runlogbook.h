@@ -31,6 +31,9 @@ class RunLogBook {
     bool SaveRunLogChecked(const QString& message);
     // Empties the RunLog after a save; the saved lines stay in the file at the next save.
     void EmptyAfterSave();
+    // Backup All reports on an empty RunLog. The lines it holds are the day's earlier ones (read
+    // back at start-up or not yet saved): they stay in today's file at the next save.
+    void StartFreshReport();
 
     // The lines added when the program closes in manual operation, in order.
     void AddClosingLines();

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/filecopy.h"
 #include "platform/hostpaths.h"
 #include "platform/wildcard.h"
 
@@ -22,15 +23,6 @@ namespace {
 
 bool IsHiddenName(const QString& name) {
     return name.startsWith(u'.') && name != u"." && name != u"..";
-}
-
-DirEntry EntryFor(const QFileInfo& info) {
-    DirEntry entry;
-    entry.name = info.fileName();
-    entry.directory = info.isDir();
-    entry.hidden = IsHiddenName(entry.name);
-    entry.system = !info.isDir() && !info.isFile();
-    return entry;
 }
 
 QString UnmappedReason() {
@@ -176,38 +168,9 @@ bool FileSystem::copyFile(const QString& source, const QString& destination, QSt
         if (error) *error = NoSuchFile(destination);
         return false;
     }
-    QFile in(from);
-    if (!in.open(QIODevice::ReadOnly)) {
-        if (error) *error = in.errorString();
-        return false;
-    }
-    // Copy into a temporary file beside the target, then rename over it, so that a failed copy
-    // never destroys the previous good copy.
-    QSaveFile out(to);
-    if (!out.open(QIODevice::WriteOnly)) {
-        if (error) *error = out.errorString();
-        return false;
-    }
-    QByteArray buffer;
-    while (!in.atEnd()) {
-        buffer = in.read(1 << 20);
-        if (buffer.isEmpty() && in.error() != QFile::NoError) {
-            if (error) *error = in.errorString();
-            out.cancelWriting();
-            return false;
-        }
-        if (out.write(buffer) != buffer.size()) {
-            if (error) *error = out.errorString();
-            out.cancelWriting();
-            return false;
-        }
-    }
-    if (!out.commit()) {
-        if (error) *error = out.errorString();
-        return false;
-    }
-    QFile::setPermissions(to, in.permissions());
-    return true;
+    const HostCopyResult copied = CopyHostFile(from, to);
+    if (!copied.ok && error) *error = copied.error;
+    return copied.ok;
 }
 
 bool FileSystem::deleteFile(const QString& path, QString* error) const {
@@ -235,14 +198,13 @@ bool FileSystem::list(const QString& folder, const QString& patterns, ListKind k
     std::vector<DirEntry> entries;
     if (!findEntries(folder, QStringLiteral("*"), &entries, error)) return false;
     names->clear();
+    const PatternSet wanted(patterns);
     for (const DirEntry& entry : entries) {
         if (entry.hidden || entry.system || entry.name == u"." || entry.name == u"..") continue;
         if (entry.directory != (kind == ListKind::Folders)) continue;
-        if (MatchesAnyPattern(patterns, entry.name)) names->append(entry.name);
+        if (wanted.matches(entry.name)) names->append(entry.name);
     }
-    std::stable_sort(names->begin(), names->end(), [](const QString& a, const QString& b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
+    std::stable_sort(names->begin(), names->end(), NoCaseLess());
     return true;
 }
 
@@ -250,31 +212,42 @@ bool FileSystem::findEntries(const QString& folder, const QString& pattern,
                              std::vector<DirEntry>* entries, QString* error) const {
     const QString host = toHost(folder);
     entries->clear();
-    if (host.isEmpty() || !QFileInfo(host).isDir()) {
-        if (error) *error = NoSuchFile(folder);
+    DIR* dir = host.isEmpty() ? nullptr : ::opendir(QFile::encodeName(host).constData());
+    if (!dir) {
+        if (error)
+            *error = !host.isEmpty() && errno == EACCES
+                         ? QStringLiteral("Access is denied: %1").arg(folder)
+                         : NoSuchFile(folder);
         return false;
     }
-    QDir dir(host);
-    if (!dir.isReadable()) {
-        if (error) *error = QStringLiteral("Access is denied: %1").arg(folder);
-        return false;
-    }
-    const QFileInfoList infos =
-        dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System, QDir::Unsorted);
-    const QString effective = pattern.isEmpty() ? QStringLiteral("*") : pattern;
-    for (const QFileInfo& info : infos) {
-        const QString name = info.fileName();
+    const PatternSet wanted(pattern.isEmpty() ? QStringLiteral("*") : pattern);
+    const int fd = ::dirfd(dir);
+    // The kind of most entries comes with the listing itself; only links (followed, as the
+    // original system sees the folder or file behind them) and unknown kinds need a look.
+    while (const dirent* found = ::readdir(dir)) {
+        const QString name = QFile::decodeName(found->d_name);
+        if (!wanted.matches(name)) continue;
+        DirEntry entry;
+        entry.name = name;
         if (name == u"." || name == u"..") {
-            if (WildcardMatch(effective, name)) {
-                DirEntry entry;
-                entry.name = name;
-                entry.directory = true;
-                entries->push_back(entry);
-            }
+            entry.directory = true;
+            entries->push_back(entry);
             continue;
         }
-        if (MatchesAnyPattern(effective, name)) entries->push_back(EntryFor(info));
+        entry.hidden = IsHiddenName(name);
+        unsigned char type = found->d_type;
+        if (type == DT_LNK || type == DT_UNKNOWN) {
+            struct stat info {};
+            type = ::fstatat(fd, found->d_name, &info, 0) != 0 ? DT_UNKNOWN
+                   : S_ISDIR(info.st_mode)                     ? DT_DIR
+                   : S_ISREG(info.st_mode)                     ? DT_REG
+                                                               : DT_UNKNOWN;
+        }
+        entry.directory = type == DT_DIR;
+        entry.system = type != DT_DIR && type != DT_REG;
+        entries->push_back(entry);
     }
+    ::closedir(dir);
     return true;
 }
 

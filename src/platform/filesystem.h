@@ -87,7 +87,8 @@ class FileSystem {
         return RunWithDeadline<T>(
             [paths, work = std::move(work)] { return work(FileSystem(*paths)); }, limitMs);
     }
-    // Copies a file, replacing any file at the destination.
+    // Copies a file, replacing any file at the destination only once the copy is complete (see
+    // CopyHostFile); the copy keeps the source's modification time.
     bool copyFile(const QString& source, const QString& destination,
                   QString* error = nullptr) const;
     bool deleteFile(const QString& path, QString* error = nullptr) const;

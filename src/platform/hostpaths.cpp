@@ -42,8 +42,13 @@ QStringList Normalised(const QStringList& components) {
 }
 
 QString ResolveBelow(QString host, const QStringList& components) {
+    const QStringList parts = Normalised(components);
+    // Most paths exist as written: one look at the whole path settles them.
+    QString whole = host;
+    for (const QString& component : parts) whole = JoinHost(whole, component);
+    if (parts.isEmpty() || QFileInfo::exists(whole)) return whole;
     bool resolving = true;
-    for (const QString& component : Normalised(components)) {
+    for (const QString& component : parts) {
         QString next = JoinHost(host, component);
         if (resolving && !QFileInfo::exists(next)) {
             const QString match = CaseInsensitiveEntry(host, component);

@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QThread>
 #include <QTimer>
+#include <memory>
 
 namespace harbex {
 
@@ -28,6 +29,19 @@ void Waits::waitMilliseconds(quint64 ms) {
             return;
         }
     }
+}
+
+void Waits::runWhileHandlingMessages(const std::function<void()>& work,
+                                     const std::function<void()>& tick, int intervalMs) {
+    std::unique_ptr<QThread> thread(QThread::create(work));
+    QEventLoop loop;
+    QTimer timer;
+    QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    if (tick) QObject::connect(&timer, &QTimer::timeout, &loop, tick);
+    thread->start();
+    timer.start(intervalMs);
+    if (!thread->isFinished()) loop.exec();
+    thread->wait();
 }
 
 void Waits::processPendingMessages() {

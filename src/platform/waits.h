@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QtGlobal>
+#include <functional>
 
 namespace harbex {
 
@@ -13,6 +14,11 @@ class Waits {
     virtual void waitMilliseconds(quint64 ms);
     // Handles the window messages that are pending now, once.
     virtual void processPendingMessages();
+    // Runs work on a thread of its own and handles window messages until it has finished, so
+    // that one long piece of work (a big file) does not freeze the window. tick runs on the
+    // calling thread every intervalMs meanwhile. The real work is done in tests as well.
+    void runWhileHandlingMessages(const std::function<void()>& work,
+                                  const std::function<void()>& tick = {}, int intervalMs = 200);
 };
 
 }  // namespace harbex

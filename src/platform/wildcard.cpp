@@ -3,6 +3,11 @@
 namespace harbex {
 namespace {
 
+char32_t Folded(char16_t c) {
+    if (c < 128) return c >= u'A' && c <= u'Z' ? c + 32 : c;
+    return QChar::toCaseFolded(static_cast<char32_t>(c));
+}
+
 bool MatchFrom(const QString& pattern, qsizetype p, const QString& name, qsizetype n) {
     // Iterative matcher with one backtrack point for the last "*": linear in practice.
     qsizetype starP = -1;
@@ -48,9 +53,35 @@ QStringList SplitPatterns(const QString& patterns) {
 }
 
 bool MatchesAnyPattern(const QString& patterns, const QString& name) {
-    for (const QString& pattern : SplitPatterns(patterns))
+    return PatternSet(patterns).matches(name);
+}
+
+PatternSet::PatternSet(const QString& patterns) : patterns_(SplitPatterns(patterns)) {
+    for (const QString& pattern : patterns_)
+        if (pattern == u"*" || pattern == u"*.*") everything_ = true;
+}
+
+bool PatternSet::matches(const QString& name) const {
+    if (everything_) return true;
+    for (const QString& pattern : patterns_)
         if (WildcardMatch(pattern, name)) return true;
     return false;
+}
+
+int CompareWithoutCase(QStringView a, QStringView b) {
+    const qsizetype common = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        const char32_t x = Folded(a[i].unicode());
+        const char32_t y = Folded(b[i].unicode());
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+size_t qHash(const NoCaseKey& key, size_t seed) {
+    size_t hash = 14695981039346656037ull ^ seed;
+    for (const QChar c : key.text) hash = (hash ^ Folded(c.unicode())) * 1099511628211ull;
+    return hash;
 }
 
 }  // namespace harbex

@@ -1,6 +1,7 @@
 #include "schedule/autoruns.h"
 
 #include "app/harbexzodi.h"
+#include "engine/backuprun.h"
 #include "log/runlogbook.h"
 #include "platform/platform.h"
 #include "schedule/schedule.h"
@@ -60,7 +61,7 @@ void AutoRuns::TimerTimeout() {
         return;
     }
     expiryWaiting_ = false;
-    z_.DoAllClick();
+    z_.backupRun().DoAllClick(RunSender::None);
     // The automatic close that follows must not stop at the summary.
     if (z_.settings.QuitAfterAuto && !z_.settings.SequencingMode) z_.SummaryStale = false;
 }

@@ -67,16 +67,16 @@ TEST_F(StatusBarTest, TimersAreAllDisabledUntilArmed) {
     EXPECT_EQ(z.ShutDown.interval(), 5000);
 }
 
-TEST_F(StatusBarTest, CommandsOfFeaturesNotBuiltYetStayDisabledAndSaySo) {
+TEST_F(StatusBarTest, TheBackupCommandsAreAvailableWithTheirHints) {
     THarbexZoDi& z = controller();
-    QAction* exportFiles = z.commands.action(QStringLiteral("ExportFiles"));
-    ASSERT_NE(exportFiles, nullptr);
-    z.commands.setEnabled(QStringLiteral("ExportFiles"), true);
-    EXPECT_FALSE(exportFiles->isEnabled());
-    EXPECT_TRUE(exportFiles->toolTip().contains(QStringLiteral("not available")));
-    QAction* load = z.commands.action(QStringLiteral("LoadSet"));
-    EXPECT_TRUE(load->isEnabled());
-    EXPECT_EQ(load->toolTip(), QStringLiteral("Load Backup Set"));
+    for (const char* name : {"ExportFiles", "StartExport", "StartBackup", "DoAll", "LoadSet"}) {
+        QAction* action = z.commands.action(QString::fromLatin1(name));
+        ASSERT_NE(action, nullptr) << name;
+        EXPECT_TRUE(action->isEnabled()) << name;
+        EXPECT_FALSE(action->toolTip().contains(QStringLiteral("not available"))) << name;
+    }
+    EXPECT_EQ(z.commands.action(QStringLiteral("DoAll"))->toolTip(),
+              QStringLiteral("Collect, compress and copy the backup set"));
 }
 
 }  // namespace

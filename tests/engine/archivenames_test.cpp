@@ -122,7 +122,8 @@ TEST_F(ArchiveNamesTest, AcceptAfterSaveAsMakesTheNewFileTheSetsNamesFile) {
     EXPECT_EQ(request.filter, P("Harbex Archive List File|*.lst"));
     EXPECT_EQ(world.readFile(P("C:\\Harbex\\Lists\\new.lst")), "C:\\Temp\\fol0.zip\r\n");
     EXPECT_EQ(z->model.NamesFile, P("C:\\Harbex\\Lists\\new.lst"));
-    EXPECT_TRUE(z->summary().SummaryPad.contains(P("Archive Names File C:\\Harbex\\Lists\\new.lst")));
+    EXPECT_TRUE(
+        z->summary().SummaryPad.contains(P("Archive Names File C:\\Harbex\\Lists\\new.lst")));
 }
 
 TEST_F(ArchiveNamesTest, EditingSavingAndLeavingRefuseWhatCannotWork) {

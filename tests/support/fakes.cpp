@@ -15,6 +15,11 @@ void FakeWaits::waitMilliseconds(quint64 ms) {
     processPendingMessages();
 }
 
+void FakeWaits::processPendingMessages() {
+    if (onMessages) onMessages();
+    Waits::processPendingMessages();
+}
+
 void ScriptedPrompter::message(const QString& text) {
     PromptRecord record;
     record.text = text;

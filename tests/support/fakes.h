@@ -32,11 +32,14 @@ class FakeWaits : public Waits {
   public:
     explicit FakeWaits(FakeClock& clock) : clock_(clock) {}
     void waitMilliseconds(quint64 ms) override;
+    void processPendingMessages() override;
     quint64 totalWaitedMs = 0;
     int waitCount = 0;
     // Runs at every wait, before pending messages are handled: what happens while the program
     // pauses (a folder deleted by someone else, a click).
     std::function<void()> onWait;
+    // Runs whenever pending messages are handled (between the items of long work too).
+    std::function<void()> onMessages;
 
   private:
     FakeClock& clock_;

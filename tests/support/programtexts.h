@@ -12,4 +12,9 @@ inline const QString kRecursionWarning = QStringLiteral(
     "engine to handle files in sub folders.\r\nPlease select OK to reset the options to "
     "compressed level recurse ");
 
+// The source column of a report's copy line: the path and blanks up to 40 characters.
+inline QString Col(const QString& source) {
+    return source.leftJustified(40, u' ');
+}
+
 }  // namespace harbex::test

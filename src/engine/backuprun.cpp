@@ -1,0 +1,121 @@
+#include "engine/backuprun.h"
+
+#include <QScopedValueRollback>
+
+#include "app/harbexzodi.h"
+#include "commonfiles/filetypegroups.h"
+#include "commonfiles/search.h"
+#include "engine/collector.h"
+#include "engine/compressor.h"
+#include "log/runlogbook.h"
+#include "platform/platform.h"
+#include "util/utils.h"
+
+namespace harbex {
+
+void BackupRun::DoAllClick(RunSender sender) {
+    // A run started from inside a run (a click or a countdown during a copy) would replace the
+    // lists the first one is working through.
+    if (running_ || z_.exporter().running()) return;
+    const QScopedValueRollback<bool> running(running_, true);
+    const THarbexZoDi::RunScope scope(z_);
+    z_.TempArchives.clear();
+    if (!buildBackupList()) return;
+    if (!z_.model.Zipped) {
+        z_.exporter().ExportFiles(sender);
+        return;
+    }
+    // Shown in every mode: an unattended compressed run that stops here must not pass unnoticed.
+    if (!z_.compressor().CompressFiles()) {
+        Prompts().message(QStringLiteral("File Compression error, Backup aborted"));
+        return;
+    }
+    // The backup list now holds the archives this run made in the temporary folder: the only
+    // archives that deleting temporary files after the export may remove.
+    z_.TempArchives = z_.BackupSet;
+    WaitSeconds(1);
+    z_.exporter().ExportFiles(sender);
+}
+
+bool BackupRun::buildBackupList() {
+    switch (z_.model.Extensions) {
+        case 0: {
+            const CollectResult result = z_.collector().CollectClick();
+            return result == CollectResult::Collected || result == CollectResult::NothingToCollect;
+        }
+        case 1:
+            useSideFile(QStringLiteral(".brw"));
+            return true;
+        case 2:
+            if (z_.model.ReCheck) return searchCommonFiles();
+            useSideFile(QStringLiteral(".dlf"));
+            return true;
+        default:
+            return true;
+    }
+}
+
+void BackupRun::useSideFile(const QString& extension) {
+    const QString path = CompanionFileName(z_.busFile(), extension, z_.programFolder());
+    if (!Files().fileExists(path)) return;
+    const TextReadResult read = Files().readLines(path);
+    if (!read.ok) {
+        // The earlier list is exported; the log says why it was not this file's.
+        z_.log().add(read.error);
+        if (!z_.settings.SequencingMode) Prompts().message(read.error);
+        return;
+    }
+    QStringList lines;
+    for (const QString& line : read.lines)
+        if (!line.trimmed().isEmpty()) lines << line;
+    if (!z_.settings.Duplicates) {
+        z_.BackupSet = lines;
+        return;
+    }
+    z_.collectset = lines;
+    z_.BackupSet.clear();
+    z_.collector().BuildBackupList();
+}
+
+bool BackupRun::searchCommonFiles() {
+    const BackupSetModel& m = z_.model;
+    z_.panels.set(4, QStringLiteral("SEARCHING: PLEASE WAIT"));
+    z_.panels.repaint();
+    z_.collectset.clear();
+    qsizetype count = 0;
+    QStringList problems;
+    const auto keepAlive = [this] {
+        z_.handleMessages();
+        return !z_.StopRequested;
+    };
+    const auto& groups = FileTypeGroups();
+    for (const QString& root : m.RootList) {
+        const QString folder = SearchRootFolder(root);
+        for (size_t g = 0; g < groups.size(); ++g) {
+            if (!m.FileTypes[g]) continue;
+            for (const char* extension : groups[g].extensions) {
+                if (!*extension) continue;
+                const QString ext = QString::fromLatin1(extension);
+                z_.panels.set(
+                    4, QStringLiteral("SEARCHING: ") + folder + QStringLiteral("\\*.") + ext);
+                z_.panels.repaint();
+                QStringList errors;
+                QStringList found;
+                SearchFolderTree(folder, u'.' + ext, errors, found, keepAlive);
+                if (z_.StopRequested) return false;
+                z_.collectset += found;
+                count += found.size();
+                for (const QString& error : errors)
+                    if (!problems.contains(error)) problems << error;
+            }
+        }
+    }
+    // Folders that could not be searched are no secret: their files are not backed up.
+    for (const QString& problem : problems) z_.log().add(problem);
+    z_.view.tobackup = QString::number(count);
+    z_.BackupSet.clear();
+    z_.collector().BuildBackupList();
+    return true;
+}
+
+}  // namespace harbex
