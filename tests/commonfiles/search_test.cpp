@@ -12,10 +12,6 @@ namespace {
 
 using SL = QStringList;
 
-QString P(const char* path) {
-    return QString::fromLatin1(path);
-}
-
 // The walk's order stated as recursion: a folder's matching files in listing order, then each
 // sub-folder's whole result, the sub-folders taken in the reverse of their listing order.
 QStringList ExpectedOrder(const QString& folder, const QString& extension) {

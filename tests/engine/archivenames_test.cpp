@@ -14,10 +14,6 @@
 namespace harbex::test {
 namespace {
 
-QString P(const char* text) {
-    return QString::fromLatin1(text);
-}
-
 const QString kChanged =
     P("Changes may have been made to the List of Archive names.\r\nDo you want to save this list "
       "to use with the current Backup Set?\rClick Yes to save changes\rClick No to quit the Names "

@@ -8,10 +8,6 @@
 namespace harbex::test {
 namespace {
 
-QString P(const char* text) {
-    return QString::fromLatin1(text);
-}
-
 QStringList Names(const QList<ArchiveRow>& rows) {
     QStringList names;
     for (const ArchiveRow& row : rows) names << row.Number + u':' + row.path();

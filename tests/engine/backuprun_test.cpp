@@ -15,10 +15,6 @@
 namespace harbex::test {
 namespace {
 
-QString P(const char* path) {
-    return QString::fromLatin1(path);
-}
-
 class BackupRunTest : public ControllerTest {
   protected:
     void useController() {

@@ -19,10 +19,6 @@
 namespace harbex::test {
 namespace {
 
-QString P(const char* path) {
-    return QString::fromLatin1(path);
-}
-
 // Removes a folder tree of any depth through file descriptors, where paths would be too long.
 void RemoveDeepTree(int parent, const char* name) {
     const int fd = ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW);

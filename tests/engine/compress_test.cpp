@@ -19,10 +19,6 @@
 namespace harbex::test {
 namespace {
 
-QString P(const char* text) {
-    return QString::fromLatin1(text);
-}
-
 using Entries = QMap<QString, QByteArray>;
 enum class Engine { Internal, External };
 

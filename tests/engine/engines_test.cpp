@@ -10,10 +10,6 @@
 namespace harbex::test {
 namespace {
 
-QString P(const char* text) {
-    return QString::fromLatin1(text);
-}
-
 class EnginesTest : public ControllerTest {
   protected:
     Engines& engines() { return z->engines(); }

@@ -23,10 +23,6 @@
 namespace harbex::test {
 namespace {
 
-QString P(const char* path) {
-    return QString::fromUtf8(path);
-}
-
 const QString kBus = P("C:\\Harbex\\default.bus");
 const QString kSource = P("C:\\D\\abc.txt");  // 12 characters: 28 blanks follow it
 const QString kSummaryEnd = P("-------------  END ------------------------");

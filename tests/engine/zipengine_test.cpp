@@ -13,10 +13,6 @@
 namespace harbex::test {
 namespace {
 
-QString P(const char* text) {
-    return QString::fromLatin1(text);
-}
-
 using Entries = QMap<QString, QByteArray>;
 
 class ZipEngineTest : public ControllerTest {

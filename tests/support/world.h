@@ -10,6 +10,11 @@
 
 namespace harbex::test {
 
+// A path or program text written in a test as a plain literal.
+inline QString P(const char* text) {
+    return QString::fromUtf8(text);
+}
+
 // A whole machine in a temp folder: drives C: and D:, the program's (data) folder C:\Harbex\, the
 // folder of the program file C:\Programs\Harbex\, a network
 // root with servers S1 (shares C and D) and S2 (share E), a registry root and a start list.
