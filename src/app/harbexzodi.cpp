@@ -364,6 +364,10 @@ void THarbexZoDi::setStartUp(bool checked) {
 // ---- features that arrive later ----
 
 void THarbexZoDi::WizardBtnClick() {}
+void THarbexZoDi::JumpToWizardClick(int tag) {
+    // Only the state a single-page edit begins with, until the wizard can show the page.
+    SinglePageEdit = tag != 16;
+}
 void THarbexZoDi::SetFileTypeCaptions() {}
 void THarbexZoDi::StartUpClick() {}
 void THarbexZoDi::refreshCountdownPanel() {

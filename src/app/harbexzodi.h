@@ -188,7 +188,9 @@ class THarbexZoDi : public QMainWindow {
 
     // Operations of features that are not part of this build yet. Each does the least that
     // keeps its callers correct and is replaced when its feature arrives.
-    void WizardBtnClick();       // start the set-up wizard
+    void WizardBtnClick();  // start the set-up wizard
+    // Opens one wizard page alone, for a single-page edit; the tag is the page's index.
+    void JumpToWizardClick(int tag);
     void SetFileTypeCaptions();  // common file type check box captions
     void StartUpClick();         // launch at start-up
 

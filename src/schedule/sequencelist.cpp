@@ -1,12 +1,53 @@
 #include "schedule/sequencelist.h"
 
+#include <cmath>
+
 #include "app/harbexzodi.h"
 #include "platform/platform.h"
 #include "schedule/autoruns.h"
+#include "sets/backupsetmodel.h"
 #include "util/datetimetext.h"
 #include "util/weekdays.h"
 
 namespace harbex {
+
+ScheduleRowTexts RowTextsFor(const BackupSetModel& model, const QDate& today) {
+    ScheduleRowTexts texts{ScheduleTypeWord(model.ShedType), TimeText(model.TimePicker),
+                           QStringLiteral("N/A")};
+    switch (model.ShedType) {
+        case 1:
+            texts.On = WeekdayName(model.DowSelect + 1);
+            break;
+        case 2:
+            texts.On = QStringLiteral("Day ") + QString::number(model.DayOfMonth);
+            break;
+        case 3: {
+            // Up to eight years on, 29 February has come round again; a day no month has
+            // stays without a date and the row keeps its last one.
+            QDate date;
+            for (int year = today.year(); year <= today.year() + 8 && !date.isValid(); ++year)
+                date = QDate(year, model.MounthPicker + 1, model.DayOfMonth);
+            texts.On = date.isValid() ? DateText(date) : QString();
+            break;
+        }
+        default:
+            break;
+    }
+    return texts;
+}
+
+bool TooClose(const QTime& a, const QTime& b, int k) {
+    // The window is k times 0.000694 of a day: 59.9616 seconds a unit, so that two sets exactly
+    // two minutes apart pass a check of two units.
+    const double window = k * 0.000694 * 86400000.0;
+    const double apart = std::abs(static_cast<double>(a.msecsSinceStartOfDay()) -
+                                  static_cast<double>(b.msecsSinceStartOfDay()));
+    return apart <= window;
+}
+
+bool SameSetFile(const QString& name, const QString& path) {
+    return name.compare(path, Qt::CaseInsensitive) == 0;
+}
 
 void SequenceList::InitSequenceGrid() {
     grid_[0] = {QString(),
@@ -23,6 +64,11 @@ void SequenceList::SequenceToGrid() {
     for (int n = 0; n < 8; ++n) {
         const ShedInfo& info = z_.settings.Sequence[n];
         Row& row = grid_[n + 1];
+        // The records keep no type for an empty row; it reads as empty again, not as daily.
+        if (info.BusFile == u"UNASSIGNED") {
+            resetRow(n + 1);
+            continue;
+        }
         row[Name] = info.BusFile;
         row[Type] = ScheduleTypeWord(info.SchedType);
         row[At] = TimeText(info.AtTime);
@@ -107,6 +153,8 @@ void SequenceList::resetRow(int r) {
 }
 
 void SequenceList::ClearSequenceList() {
+    SDeleteEnabled = false;
+    SAddEnabled = false;
     z_.autoRuns().StopSheduledbackups1Click();
     for (int r = 1; r <= 8; ++r) resetRow(r);
     SortSequenceGrid();
@@ -120,7 +168,6 @@ void SequenceList::SortBtnClick() {
 }
 
 void SequenceList::ClearListBtnClick() {
-    // "Delete" and "Add" wait for a row to be selected again; they are not offered yet anyway.
     ClearSequenceList();
 }
 
@@ -134,10 +181,49 @@ bool SequenceList::AnySequenceActive() const {
     return false;
 }
 
-int SequenceList::SequenceRowOf(const QString& path) const {
+int SequenceList::ListedRow(const QString& path) const {
     for (int r = 1; r <= 8; ++r)
-        if (grid_[r][Name] == path) return r;
-    return 1;
+        if (SameSetFile(grid_[r][Name], path)) return r;
+    return 0;
+}
+
+int SequenceList::SequenceRowOf(const QString& path) const {
+    const int r = ListedRow(path);
+    return r == 0 ? 1 : r;
+}
+
+bool SequenceList::IsSetInSequence(bool report) const {
+    if (ListedRow(z_.busFile()) == 0) return false;
+    if (report) Prompts().message(QStringLiteral("Cannot Add: This backupset is already listed"));
+    return true;
+}
+
+bool SequenceList::CheckSequenceSpacing(int k, bool report) const {
+    for (int r = 1; r <= 8; ++r) {
+        if (SameSetFile(grid_[r][Name], z_.busFile())) continue;
+        // Unassigned rows take part with their time 23:59:59.
+        const auto time = ParseTimeText(grid_[r][At]);
+        if (!time || !TooClose(z_.model.TimePicker, *time, k)) continue;
+        if (report)
+            Prompts().message(
+                QStringLiteral(
+                    "Cannot Add: A Backupset already in sequece is scheduled\rto run at ") +
+                grid_[r][At] + QStringLiteral(". Backups must run at least ") +
+                QString::number(2 * k) + QStringLiteral(" Minutes apart") + QStringLiteral("\r") +
+                QStringLiteral("Please edit the backupset's schedule to correct this error"));
+        return true;
+    }
+    return false;
+}
+
+void SequenceList::RefreshSequenceRows() {
+    const ScheduleRowTexts texts = RowTextsFor(z_.model, Now().today());
+    for (int r = 1; r <= 8; ++r) {
+        if (!SameSetFile(grid_[r][Name], z_.busFile())) continue;
+        grid_[r][Type] = texts.Type;
+        grid_[r][At] = texts.At;
+        grid_[r][On] = texts.On;
+    }
 }
 
 int SequenceList::CountDueToday() const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace harbex {
 
 class THarbexZoDi;
@@ -14,9 +16,13 @@ class Sequencer {
     // is due today, or -1.
     int FindNextDueEntry(int start);
     void AdvanceSequence();
+    // "Start Now": today's sequence from its first row, at once.
+    void StartNowBtnClick();
 
   private:
     void FinishDay();
+    // An entry whose set file exists but cannot be read is logged and passed over.
+    void logUnreadable(int n, const QString& reason);
     THarbexZoDi& z_;
 };
 

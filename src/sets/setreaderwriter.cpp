@@ -40,11 +40,15 @@ TextReadResult ReadSideFile(const QString& path) {
 
 // ---- reading ----
 
-bool SetReaderWriter::readSetText(LoadSender sender, QStringList* lines) {
-    auto readFile = [lines](const QString& path) {
+bool SetReaderWriter::readSetText(LoadSender sender, QStringList* lines, QString* failure) {
+    cancelled_ = false;
+    auto readFile = [lines, failure](const QString& path) {
         const TextReadResult read = Files().readLines(path);
         if (!read.ok) {
-            Prompts().message(read.error);
+            if (failure)
+                *failure = read.error;
+            else
+                Prompts().message(read.error);
             return false;
         }
         *lines = read.lines;
@@ -56,6 +60,7 @@ bool SetReaderWriter::readSetText(LoadSender sender, QStringList* lines) {
          QStringLiteral("*.BUS"), z_.programFolder(), QStringLiteral("Default")});
     if (!chosen) {
         // Cancel reads the set again from the text last read or composed.
+        cancelled_ = true;
         *lines = SplitTextLines(z_.Netsave);
         return true;
     }
@@ -64,12 +69,12 @@ bool SetReaderWriter::readSetText(LoadSender sender, QStringList* lines) {
     return true;
 }
 
-void SetReaderWriter::LoadbackupsetClick(LoadSender sender) {
+bool SetReaderWriter::LoadbackupsetClick(LoadSender sender, QString* failure) {
     QStringList lines;
-    if (!readSetText(sender, &lines)) {
+    if (!readSetText(sender, &lines, failure)) {
         // The path still names that file, but the set in memory is another one.
         if (sender == LoadSender::StatusPanel) unreadSetFile_ = z_.busFile();
-        return;
+        return false;
     }
     unreadSetFile_.clear();
     z_.Netsave = JoinLinesCrLf(lines);
@@ -81,6 +86,7 @@ void SetReaderWriter::LoadbackupsetClick(LoadSender sender) {
     if (optionsWereVisible) z_.view.OptionsVisible = true;
     z_.UserFolderCount = static_cast<int>(z_.model.DirSource.size());
     z_.sets().RefreshOptions();
+    return !cancelled_;
 }
 
 void SetReaderWriter::applyLoadedSet(const QStringList& lines) {

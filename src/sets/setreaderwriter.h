@@ -15,7 +15,10 @@ class SetReaderWriter {
     explicit SetReaderWriter(THarbexZoDi& z) : z_(z) {}
 
     // The set reader: from the file named by the set's path, or from a file the user picks.
-    void LoadbackupsetClick(LoadSender sender);
+    // True when a set file was read; false when it could not be, or the user cancelled the
+    // dialog (the set is then read again from its text). A file that cannot be read is
+    // reported to the user, or handed back in failure by callers that work unattended.
+    bool LoadbackupsetClick(LoadSender sender, QString* failure = nullptr);
     // Composes the set text from the model into Netsave; nothing is saved here.
     void WriteSetText();
 
@@ -24,10 +27,11 @@ class SetReaderWriter {
     bool mayReplace(const QString& path);
 
   private:
-    bool readSetText(LoadSender sender, QStringList* lines);
+    bool readSetText(LoadSender sender, QStringList* lines, QString* failure);
     void applyLoadedSet(const QStringList& lines);
     THarbexZoDi& z_;
-    QString unreadSetFile_;  // the set file whose last load failed, while the path names it
+    bool cancelled_ = false;  // the last load's dialog was cancelled
+    QString unreadSetFile_;   // the set file whose last load failed, while the path names it
 };
 
 }  // namespace harbex
