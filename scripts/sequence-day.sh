@@ -16,27 +16,20 @@ if [ $((midnight - now)) -lt 400 ]; then
     echo "SKIPPED: the sequence would run into the next day"
     exit 77
 fi
-work=$(mktemp -d)
-app=""
-cleanup() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=virtual-display.sh
+. "$(dirname "$0")/virtual-display.sh"
+make_work
 fail() {
     echo "FAILED: $*"
     [ -s "$work/out" ] && tail -n 20 "$work/out"
     for log in "$data"/*.log; do [ -f "$log" ] && echo "$log:" && cat "$log"; done
     exit 1
 }
-
-mkdir -p "$work/home" "$work/config/Keelwick" "$work/data/Harbex" "$work/tmp" "$work/runtime"
-chmod 700 "$work/runtime"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
-export TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen LC_ALL=C
-export ASAN_OPTIONS=detect_leaks=0
-unset HARBEX_HOME DISPLAY
+# No display is needed: the program runs on the offscreen platform.
+fresh_home "$work"
+export QT_QPA_PLATFORM=offscreen
+unset DISPLAY
+mkdir -p "$work/config/Keelwick" "$work/data/Harbex"
 data="$work/data/Harbex"
 
 winpath() { echo "C:$1" | tr '/' '\\'; }
