@@ -38,6 +38,7 @@ class ConsolePrompter : public Prompter {
 class NoDialogs : public Dialogs {
   public:
     std::optional<QString> openFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<QStringList> openFiles(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<QString> saveFile(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<QString> chooseFolder(const QString&, const QString&) override {
         return std::nullopt;

@@ -35,6 +35,9 @@
 #include "sets/setsummary.h"
 #include "tools/rizivezur.h"
 #include "ui/archivesform.h"
+#include "wizard/sourcepages.h"
+#include "wizard/wizard.h"
+#include "wizard/wizardview.h"
 
 namespace harbex {
 
@@ -57,7 +60,8 @@ THarbexZoDi::THarbexZoDi(QWidget* parent)
       dailyFolders_(std::make_unique<DailyFolders>(*this)),
       monitor_(std::make_unique<RizIvezur>(*this)),
       exporter_(std::make_unique<Exporter>(*this)),
-      backupRun_(std::make_unique<BackupRun>(*this)) {
+      backupRun_(std::make_unique<BackupRun>(*this)),
+      wizard_(std::make_unique<Wizard>(*this)) {
     setWindowTitle(QStringLiteral("Harbex"));
     resize(860, 560);
     settings = AppSettings::Defaults(programFolder(), CurrentPlatform().defaults);
@@ -79,6 +83,11 @@ THarbexZoDi::THarbexZoDi(QWidget* parent)
     buildToolBar();
     buildCentralArea();
     panels.attach(statusBar());
+    // Coming back to the program shows the wizard's page again, with its background.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive) wizard_->ApplicationActivated();
+            });
     archivesForm_ = std::make_unique<TArchivesForm>(*archiveNames_, this);
     // The set's path has one owner, the "Bus File" setting; status panel 1 shows it.
     panels.bind(
@@ -153,12 +162,12 @@ void THarbexZoDi::buildCommands() {
     add("CreateDailys", "Create Dailys", "Create Daily Folders",
         [this] { dailyFolders_->SetUpDirsClick(); });
     add("Network", "Test Network Connections", "Test Network Connections", [&d] { d.mapnet(); });
+    add("FileBrowserBtn", "File Browser", "Build your backup from randomly selected files",
+        [this] { wizard_->sources().FileBrowserBtnClick(); });
     // Wizard
-    add(
-        "NewBackupset", "New Backup set", "New Backup set", [&s] { s.NewBackupset1Click(); },
-        false);
-    add(
-        "EditExisting", "Edit Existing", "Edit Existing", [&s] { s.EditExisting1Click(); }, false);
+    add("NewBackupset", "New Backup set", "New Backup set", [&s] { s.NewBackupset1Click(); });
+    add("EditExisting", "Edit Existing", "Edit Existing", [&s] { s.EditExisting1Click(); });
+    add("WizardBtn", "Wizard", "Start the set-up wizard", [this] { WizardBtnClick(); });
     // Options
     add("Summary", "Summary", "Show Backup summary", [&summary] { summary.SummaryClick(); });
     add("SummaryBtn", "Summary", "Show Backup summary", [&summary] { summary.SummaryClick(); });
@@ -229,6 +238,8 @@ void THarbexZoDi::buildToolBar() {
         {"Zipup", QStyle::SP_DriveHDIcon},
         {"StartExport", QStyle::SP_ArrowForward},
         {"ArchiveBtn", QStyle::SP_FileDialogInfoView},
+        {"FileBrowserBtn", QStyle::SP_FileIcon},
+        {"WizardBtn", QStyle::SP_FileDialogStart},
         {"DoAll", QStyle::SP_MediaPlay},
         {"CreateDailys", QStyle::SP_FileDialogNewFolder},
         {"Network", QStyle::SP_DriveNetIcon},
@@ -254,6 +265,9 @@ void THarbexZoDi::buildCentralArea() {
     middle_->addWidget(centralText_);
     options_ = new OptionsPanel(*this);
     middle_->addWidget(options_);
+    // The wizard lies over both while it is in use.
+    wizardView_ = new WizardView(*this);
+    middle_->addWidget(wizardView_);
     layout->addWidget(middle_, 1);
     // The set text as last read or composed ("Show BUS file"), at the bottom of the window.
     netsaveView_ = new QPlainTextEdit;
@@ -332,7 +346,13 @@ void THarbexZoDi::showOptionsPanel(const QString& tab) {
 void THarbexZoDi::refreshOptionsPanel() {
     if (!options_) return;
     options_->refresh();
-    middle_->setCurrentWidget(view.OptionsVisible ? static_cast<QWidget*>(options_) : centralText_);
+    if (wizardView_ && wizard_->visible()) {
+        wizardView_->refresh();
+        middle_->setCurrentWidget(wizardView_);
+    } else {
+        middle_->setCurrentWidget(view.OptionsVisible ? static_cast<QWidget*>(options_)
+                                                      : centralText_);
+    }
     QString text = Netsave;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (netsaveView_->toPlainText() != text) netsaveView_->setPlainText(text);
@@ -356,6 +376,10 @@ void THarbexZoDi::setLocalMode(bool checked) {
     discovery_->LocalModeClick();
 }
 
+void THarbexZoDi::WizardBtnClick() {
+    wizard_->WizardBtnClick();
+}
+
 void THarbexZoDi::setStartUp(bool checked) {
     settings.StartUp = checked;
     StartUpClick();
@@ -363,11 +387,6 @@ void THarbexZoDi::setStartUp(bool checked) {
 
 // ---- features that arrive later ----
 
-void THarbexZoDi::WizardBtnClick() {}
-void THarbexZoDi::JumpToWizardClick(int tag) {
-    // Only the state a single-page edit begins with, until the wizard can show the page.
-    SinglePageEdit = tag != 16;
-}
 void THarbexZoDi::SetFileTypeCaptions() {}
 void THarbexZoDi::StartUpClick() {}
 void THarbexZoDi::refreshCountdownPanel() {

@@ -39,6 +39,8 @@ class DailyFolders;
 class RizIvezur;
 class Exporter;
 class BackupRun;
+class Wizard;
+class WizardView;
 
 // Who started the set reader: start-up, the sequencer and the set commands pass the status panel
 // that names the set file; the menu and toolbar command passes itself and gets a file dialog.
@@ -153,6 +155,11 @@ class THarbexZoDi : public QMainWindow {
     RizIvezur& monitor() { return *monitor_; }
     Exporter& exporter() { return *exporter_; }
     BackupRun& backupRun() { return *backupRun_; }
+    Wizard& wizard() { return *wizard_; }
+
+    // The toolbar's wizard button, the menu's New and Edit Existing, and the first run: starts
+    // the set-up wizard.
+    void WizardBtnClick();
 
     // ---- operations shared by several subsystems ----
     void LoadSettings();
@@ -188,9 +195,6 @@ class THarbexZoDi : public QMainWindow {
 
     // Operations of features that are not part of this build yet. Each does the least that
     // keeps its callers correct and is replaced when its feature arrives.
-    void WizardBtnClick();  // start the set-up wizard
-    // Opens one wizard page alone, for a single-page edit; the tag is the page's index.
-    void JumpToWizardClick(int tag);
     void SetFileTypeCaptions();  // common file type check box captions
     void StartUpClick();         // launch at start-up
 
@@ -248,6 +252,8 @@ class THarbexZoDi : public QMainWindow {
     std::unique_ptr<RizIvezur> monitor_;
     std::unique_ptr<Exporter> exporter_;
     std::unique_ptr<BackupRun> backupRun_;
+    std::unique_ptr<Wizard> wizard_;
+    WizardView* wizardView_ = nullptr;
     QStackedWidget* middle_ = nullptr;
     QLabel* centralText_ = nullptr;
     OptionsPanel* options_ = nullptr;

@@ -6,6 +6,7 @@
 #include "schedule/autoruns.h"
 #include "util/stringutils.h"
 #include "util/weekdays.h"
+#include "wizard/wizard.h"
 
 namespace harbex {
 namespace {
@@ -93,7 +94,7 @@ void DailyFolders::UseDailyFoldersExecute() {
 }
 
 void DailyFolders::MangedrivesbtnClick() {
-    // The wizard steps aside here once it exists; the check itself needs only the tab.
+    z_.wizard().CloseWizard();
     z_.commands.setEnabled(QStringLiteral("OptionsBtn"), false);
     z_.showOptionsPanel(QStringLiteral("Daily Folders"));
     z_.Timer.stop();

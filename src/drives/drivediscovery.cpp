@@ -9,6 +9,8 @@
 #include "platform/platform.h"
 #include "ui/netwait.h"
 #include "util/utils.h"
+#include "wizard/wizard.h"
+#include "wizard/wizardpages.h"
 
 namespace harbex {
 
@@ -39,6 +41,7 @@ void DriveDiscovery::FindDrives() {
     WaitSeconds(2);
     SLab1Visible = false;
     SLab2Visible = false;
+    z_.wizard().showActivePageAgain();
 }
 
 void DriveDiscovery::findLocalDrives() {
@@ -102,6 +105,7 @@ void DriveDiscovery::LocalModeClick() {
                            224) != Button::Ok)
         return;
     z_.driveLists().emptyDriveLists();
+    z_.wizard().JumpToWizardClick(kPage15);
     FindDrives();
 }
 

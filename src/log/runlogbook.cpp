@@ -5,6 +5,8 @@
 #include "platform/platform.h"
 #include "util/datetimetext.h"
 #include "util/weekdays.h"
+#include "wizard/wizard.h"
+#include "wizard/wizardpages.h"
 
 namespace harbex {
 namespace {
@@ -203,6 +205,8 @@ void RunLogBook::EnabLogExecute() {
     LogOptionsVisible = s.EnabLog;
     ViewOptionsVisible = s.EnabLog;
     LogOptionsBtnEnabled = s.EnabLog;
+    // The wizard's log page shows the change at once.
+    if (z_.wizard().visible()) z_.wizard().ShowWizardPage(kPage14);
 }
 
 void RunLogBook::ClearLog1Click() {

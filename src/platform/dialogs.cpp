@@ -62,6 +62,20 @@ std::optional<QString> WidgetDialogs::openFile(const FileDialogRequest& request)
     return programPath(chosen);
 }
 
+std::optional<QStringList> WidgetDialogs::openFiles(const FileDialogRequest& request) {
+    const QStringList chosen = QFileDialog::getOpenFileNames(
+        DialogOwner(), request.title, InitialPath(paths_, request), QtFilterFrom(request.filter));
+    if (chosen.isEmpty()) return std::nullopt;
+    QStringList files;
+    for (const QString& host : chosen) {
+        // A file outside every drive has no program path: the whole choice counts as Cancel.
+        const auto program = programPath(host);
+        if (!program) return std::nullopt;
+        files << *program;
+    }
+    return files;
+}
+
 std::optional<QString> WidgetDialogs::saveFile(const FileDialogRequest& request) {
     const QString chosen = QFileDialog::getSaveFileName(
         DialogOwner(), request.title, InitialPath(paths_, request), QtFilterFrom(request.filter));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QDialog;
@@ -24,6 +25,8 @@ class Dialogs {
   public:
     virtual ~Dialogs() = default;
     virtual std::optional<QString> openFile(const FileDialogRequest& request) = 0;
+    // Several files at once; an empty list is an OK with nothing chosen.
+    virtual std::optional<QStringList> openFiles(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> saveFile(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> chooseFolder(const QString& title,
                                                 const QString& initialFolder) = 0;
@@ -42,6 +45,7 @@ class WidgetDialogs : public Dialogs {
     WidgetDialogs(const HostPaths& paths, Prompter& prompter, QString driveMapFile)
         : paths_(paths), prompter_(prompter), driveMapFile_(std::move(driveMapFile)) {}
     std::optional<QString> openFile(const FileDialogRequest& request) override;
+    std::optional<QStringList> openFiles(const FileDialogRequest& request) override;
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
     std::optional<QString> chooseFolder(const QString& title,
                                         const QString& initialFolder) override;

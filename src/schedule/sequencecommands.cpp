@@ -120,7 +120,7 @@ void SequenceList::SEditClick() {
         return;
     }
     // The schedule page's Done checks the spacing, refreshes the rows and saves the set.
-    z_.JumpToWizardClick(12);
+    z_.wizard().JumpToWizardClick(12);
 }
 
 void SequenceList::AutoSeqBtnClick() {

@@ -55,10 +55,14 @@ QString CompanionFileName(const QString& setPath, const QString& extension,
     const QString folderToCheck = folder.endsWith(u':') ? folder + u'\\' : folder;
     if (folder.isEmpty() || !Files().folderExists(folderToCheck))
         return programFolder + QStringLiteral("Default") + extension;
-    QString name = FileNameOf(setPath);
+    return programFolder + BareFileName(setPath) + extension;
+}
+
+QString BareFileName(const QString& path) {
+    QString name = FileNameOf(path);
     const qsizetype dot = name.lastIndexOf(u'.');
     if (dot >= 0) name.truncate(dot);
-    return programFolder + name + extension;
+    return name;
 }
 
 }  // namespace harbex

@@ -79,6 +79,8 @@ QString NametypeSecondCaption(const BackupSetModel& model, const QString& weekda
 
 // The file name part of a program path (after the last "\" or "/").
 QString FileNameOf(const QString& path);
+// The file name part of a program path without its extension.
+QString BareFileName(const QString& path);
 // The folder part of a program path, without trailing backslash.
 QString FolderOf(const QString& path);
 

@@ -17,12 +17,13 @@ namespace {
 
 const QString kUpdatedAndSaved = QStringLiteral("BACKUPSET UPDATED AND SAVED");
 
-// The file name typed for a new set, without any folder or extension.
-QString BareSetName(const QString& typed) {
-    QString name = FileNameOf(typed);
-    const qsizetype dot = name.lastIndexOf(u'.');
-    if (dot >= 0) name.truncate(dot);
-    return name;
+// A set name is a file name: it needs a visible name and none of the characters a file name
+// cannot hold.
+bool IsUsableSetName(const QString& name) {
+    if (name.trimmed().isEmpty()) return false;
+    for (const QChar c : name)
+        if (c.unicode() < 32 || QStringLiteral(":*?\"<>|").contains(c)) return false;
+    return true;
 }
 
 }  // namespace
@@ -161,20 +162,9 @@ void SetCommands::CreateBackupSetClick() {
     if (!saveCurrentSetIfItExists()) return;
     BuildDefaultSet(false);
     z_.NewSetMode = true;
-    QString name;
-    for (;;) {
-        TNewSetForm form(z_.NewSetAnswer, z_.busFile(), &z_);
-        CurrentPlatform().dialogs->execForm(form);
-        z_.NewSetAnswer = form.answer();
-        if (z_.NewSetAnswer == 1) break;
-        name = BareSetName(form.NewName->text());
-        if (!name.trimmed().isEmpty()) break;
-        // A set needs a name: ".bus" alone would be a hidden file with no name to show.
-        Prompts().message(QStringLiteral("Invalid Filename ") + z_.programFolder() + name +
-                          QStringLiteral(".bus"));
-    }
-    if (z_.NewSetAnswer != 1) {
-        z_.setBusFile(z_.programFolder() + name + QStringLiteral(".bus"));
+    const std::optional<QString> path = AskNewSetName();
+    if (path) {
+        z_.setBusFile(*path);
         z_.NewSetMode = false;
         z_.commands.setEnabled(QStringLiteral("OptionsBtn"), false);
         z_.showOptionsPanel(QStringLiteral("Misc"));
@@ -182,6 +172,23 @@ void SetCommands::CreateBackupSetClick() {
         return;
     }
     if (Files().fileExists(z_.busFile())) z_.setFile().LoadbackupsetClick(LoadSender::StatusPanel);
+}
+
+std::optional<QString> SetCommands::AskNewSetName() {
+    for (;;) {
+        TNewSetForm form(z_.NewSetAnswer, z_.busFile(), &z_);
+        CurrentPlatform().dialogs->execForm(form);
+        z_.NewSetAnswer = form.answer();
+        if (z_.NewSetAnswer == 1) return std::nullopt;
+        const QString name = BareFileName(form.NewName->text());
+        const QString path = z_.programFolder() + name + QStringLiteral(".bus");
+        // Another set's file is never taken over by a new set; the loaded set's own is, when
+        // the user asks to replace it.
+        const bool namesake =
+            Files().exists(path) && path.compare(z_.busFile(), Qt::CaseInsensitive) != 0;
+        if (IsUsableSetName(name) && !namesake) return path;
+        Prompts().message(QStringLiteral("Invalid Filename ") + path);
+    }
 }
 
 void SetCommands::NewBackupset1Click() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace harbex {
 
@@ -19,6 +20,9 @@ class SetCommands {
     void CreateBackupSetClick();
     void NewBackupset1Click();
     void EditExisting1Click();
+    // The new-set name dialog, asked again until the name can be a set file's: the path of the
+    // new set's file in the program's folder, or nothing when the dialog was cancelled.
+    std::optional<QString> AskNewSetName();
     void DefsbtnClick();
     // Closing with "Save Backup Set on Exit": the set text composed at closing goes to its file.
     void SaveSetOnExit();

@@ -6,13 +6,17 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <QLineEdit>
 #include "log/runlogbook.h"
 #include "platform/platform.h"
 #include "schedule/sequencelist.h"
 #include "sets/setcommands.h"
 #include "sets/setfile.h"
 #include "support/controllerfixture.h"
+#include "ui/newsetform.h"
 #include "ui/welcomeform.h"
+#include "wizard/wizard.h"
+#include "wizard/wizardpages.h"
 
 namespace harbex::test {
 namespace {
@@ -91,10 +95,18 @@ TEST_F(StartUpTest, FirstRunWritesNothingToDiskUntilTheUserAnswers) {
 TEST_F(StartUpTest, FirstRunWithTheWizardChosenSavesNothingAndStartsANewSet) {
     world.dialogs().onNextForm(
         [](QDialog& form) { dynamic_cast<TWelcomeForm&>(form).WizardBtn->click(); });
+    world.dialogs().onNextForm([](QDialog& form) {
+        auto& name = dynamic_cast<TNewSetForm&>(form);
+        name.NewName->setText(QStringLiteral("Mine"));
+        name.DsFancyButton2->click();
+    });
     const quint64 waitedBefore = world.waits().totalWaitedMs;
     THarbexZoDi& z = start();
     EXPECT_EQ(z.WelcomeChoice, 0);
     EXPECT_TRUE(z.NewSetMode);
+    EXPECT_TRUE(z.wizard().visible());
+    EXPECT_EQ(z.wizard().activePage(), kPage1);
+    EXPECT_EQ(z.panels[1], QStringLiteral("C:\\Harbex\\Mine.bus"));
     EXPECT_GE(world.waits().totalWaitedMs - waitedBefore, 1000u);
     EXPECT_FALSE(world.exists(QStringLiteral("C:\\Harbex\\default.bus")));
     EXPECT_TRUE(world.prompter().questions().isEmpty());

@@ -806,11 +806,12 @@ TEST_F(SetCommandsTest, NewSetInTheWizardSavesThePreviousSetAndStartsFromTheDefa
     THarbexZoDi& z = loadedSet(office, OfficeSet());
     z.model.FilterList = Lines({"*.mdb"});
     world.prompter().clear();
+    answerNewSet("Fresh", true);
     z.sets().NewBackupset1Click();
     EXPECT_EQ(SectionValues(text(office), QStringLiteral("[FILTERS]")), Lines({"*.mdb"}));
     EXPECT_TRUE(z.NewSetMode);
     EXPECT_TRUE(z.model.FilterList.isEmpty());
-    EXPECT_EQ(z.panels[1], office);
+    EXPECT_EQ(z.panels[1], QStringLiteral("C:\\Harbex\\Fresh.bus"));
     EXPECT_EQ(world.prompter().messages(), QStringList{kBuilt});
 
     z.model.FilterList = Lines({"*.doc"});
@@ -999,7 +1000,11 @@ TEST_F(SetCommandsTest, ASetFileThatFailedToLoadIsNeverOverwrittenWithoutAsking)
              answerNewSet("Fresh", true);
              c.sets().CreateBackupSetClick();
          }},
-        {"New", [](THarbexZoDi& c) { c.sets().NewBackupset1Click(); }},
+        {"New",
+         [this](THarbexZoDi& c) {
+             answerNewSet("Fresh", true);  // the wizard asks the new set's name
+             c.sets().NewBackupset1Click();
+         }},
         {"Quit", [](THarbexZoDi& c) { c.close(); }},
     };
     for (const Case& test : cases) {

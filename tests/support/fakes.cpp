@@ -81,6 +81,13 @@ std::optional<QString> ScriptedDialogs::openFile(const FileDialogRequest& reques
     return next(request.title);
 }
 
+std::optional<QStringList> ScriptedDialogs::openFiles(const FileDialogRequest& request) {
+    requests << request;
+    const std::optional<QString> answer = next(request.title);
+    if (!answer) return std::nullopt;
+    return answer->split(u'\n', Qt::SkipEmptyParts);
+}
+
 std::optional<QString> ScriptedDialogs::saveFile(const FileDialogRequest& request) {
     requests << request;
     const std::optional<QString> answer = next(request.title);

@@ -84,6 +84,7 @@ class ScriptedPrompter : public Prompter {
 class ScriptedDialogs : public Dialogs {
   public:
     std::optional<QString> openFile(const FileDialogRequest& request) override;
+    std::optional<QStringList> openFiles(const FileDialogRequest& request) override;
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
     std::optional<QString> chooseFolder(const QString& title,
                                         const QString& initialFolder) override;
@@ -100,6 +101,11 @@ class ScriptedDialogs : public Dialogs {
     // A program path, or std::nullopt for Cancel.
     void answerNext(const std::optional<QString>& answer) {
         answers_.push_back({answer.has_value(), answer.value_or(QString())});
+    }
+    // Program paths chosen in a multi-select dialog (an empty list: OK with nothing chosen), or
+    // std::nullopt for Cancel.
+    void answerFilesNext(const std::optional<QStringList>& files) {
+        answers_.push_back({files.has_value(), files.value_or(QStringList()).join(u'\n')});
     }
     QList<FileDialogRequest> requests;
     int pendingAnswers() const { return static_cast<int>(answers_.size()); }

@@ -27,7 +27,7 @@ QWidget* BuildCommonTab(THarbexZoDi& z, OptionsBinder& b) {
         QStringLiteral("BackupCommonBtn"), QStringLiteral("Backup &Common files"),
         QStringLiteral("Click To Enable Common files backup (not available in this version "
                        "yet)")));
-    buttons->addWidget(WizardButton(b, QStringLiteral("CommTabWizardBtn"),
+    buttons->addWidget(WizardButton(z, b, QStringLiteral("CommTabWizardBtn"),
                                     QStringLiteral("Wi&zard"), 16,
                                     QStringLiteral("Common Files 1")));
     buttons->addStretch(1);

@@ -25,7 +25,7 @@ QWidget* BuildDailyFoldersTab(THarbexZoDi& z, OptionsBinder& b) {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(b.button(QStringLiteral("UpdateDD"), QStringLiteral("&Update"),
                                 [&z] { z.dailyFolders().SetUpDirsClick(); }));
-    buttons->addWidget(WizardButton(b, QStringLiteral("SpeedButton14"),
+    buttons->addWidget(WizardButton(z, b, QStringLiteral("SpeedButton14"),
                                     QStringLiteral("&Select Daily Folders"), 6,
                                     QStringLiteral("Daily Folders")));
     buttons->addStretch(1);

@@ -24,8 +24,8 @@ QWidget* BuildDestinationTab(THarbexZoDi& z, OptionsBinder& b) {
                     0, 0);
     grid->addWidget(b.list(QStringLiteral("Daylist"), [&z] { return z.view.Daylist; }), 1, 0);
     grid->addWidget(
-        WizardButton(b, QStringLiteral("SelectDailysBtn"), QStringLiteral("Select &Daily Folders"),
-                     6, QStringLiteral("Daily Folders")),
+        WizardButton(z, b, QStringLiteral("SelectDailysBtn"),
+                     QStringLiteral("Select &Daily Folders"), 6, QStringLiteral("Daily Folders")),
         2, 0, Qt::AlignLeft);
     grid->addWidget(
         b.action(
@@ -36,8 +36,8 @@ QWidget* BuildDestinationTab(THarbexZoDi& z, OptionsBinder& b) {
     grid->addWidget(b.memo(QStringLiteral("DestFolderList"), [&z] { return z.model.DestList; }), 1,
                     1);
     grid->addWidget(
-        WizardButton(b, QStringLiteral("ChooseDestFoldersBtn"), QStringLiteral("&Choose Folders"),
-                     7, QStringLiteral("Specific Destinations")),
+        WizardButton(z, b, QStringLiteral("ChooseDestFoldersBtn"),
+                     QStringLiteral("&Choose Folders"), 7, QStringLiteral("Specific Destinations")),
         2, 1, Qt::AlignLeft);
     layout->addLayout(grid, 1);
     AddExitAndHelp(layout, z, b, 58);

@@ -42,7 +42,7 @@ QWidget* BuildDrivesTab(THarbexZoDi& z, OptionsBinder& b) {
     buttons->addWidget(b.button(QStringLiteral("SpeedButton20"),
                                 QStringLiteral("&Clear Network List"),
                                 [&z] { z.driveLists().SpeedButton20Click(); }));
-    buttons->addWidget(WizardButton(b, QStringLiteral("SpeedButton16"),
+    buttons->addWidget(WizardButton(z, b, QStringLiteral("SpeedButton16"),
                                     QStringLiteral("&Manage Drives"), 14,
                                     QStringLiteral("Network Drives")));
     buttons->addStretch(1);

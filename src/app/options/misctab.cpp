@@ -81,11 +81,11 @@ QWidget* BuildMiscTab(THarbexZoDi& z, OptionsBinder& b) {
     layout->addWidget(group);
     layout->addStretch(1);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(WizardButton(b, QStringLiteral("SpeedButton15"),
+    buttons->addWidget(WizardButton(z, b, QStringLiteral("SpeedButton15"),
                                     QStringLiteral("Start-up O&ptions"), 11,
                                     QStringLiteral("Scheduling 1")));
     QPushButton* logging =
-        WizardButton(b, QStringLiteral("LogOptionsBtn"), QStringLiteral("Lo&gging Options"), 13,
+        WizardButton(z, b, QStringLiteral("LogOptionsBtn"), QStringLiteral("Lo&gging Options"), 13,
                      QStringLiteral("Log Options"));
     buttons->addWidget(logging);
     buttons->addWidget(b.button(QStringLiteral("Defsbtn"), QStringLiteral("&Defaults"),

@@ -10,6 +10,7 @@
 #include "platform/platform.h"
 #include "schedule/sequencelist.h"
 #include "sets/setreaderwriter.h"
+#include "wizard/wizard.h"
 
 namespace harbex {
 namespace {
@@ -153,6 +154,7 @@ void OptionsPanel::ExitOptionsClick() {
     z_.hideOptionsPanel();
     z_.commands.setEnabled(QStringLiteral("OptionsBtn"), true);
     z_.commands.setEnabled(QStringLiteral("SummaryBtn"), true);
+    z_.wizard().showActivePageAgain();
 }
 
 }  // namespace harbex

@@ -32,10 +32,9 @@ QWidget* BuildDiagsTab(THarbexZoDi& z, OptionsBinder& b);
 
 // The row every page ends with: "Exit Options" and the help button for the page's topic.
 void AddExitAndHelp(QBoxLayout* page, THarbexZoDi& z, OptionsBinder& b, int helpContext);
-// A button that opens one page of the set-up wizard; the tag is the page's index. Until the
-// wizard is part of the program it is disabled and says so.
-QPushButton* WizardButton(OptionsBinder& b, const QString& name, const QString& caption, int tag,
-                          const QString& pageTitle);
+// A button that opens one page of the set-up wizard by itself; the tag is the page's position.
+QPushButton* WizardButton(THarbexZoDi& z, OptionsBinder& b, const QString& name,
+                          const QString& caption, int tag, const QString& pageTitle);
 // A plain text line of the page.
 QWidget* Text(OptionsBinder& b, const QString& text);
 

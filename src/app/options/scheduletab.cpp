@@ -57,10 +57,10 @@ QWidget* BuildScheduleTab(THarbexZoDi& z, OptionsBinder& b) {
     layout->addLayout(interval);
     layout->addStretch(1);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(WizardButton(b, QStringLiteral("SpeedButton12"),
+    buttons->addWidget(WizardButton(z, b, QStringLiteral("SpeedButton12"),
                                     QStringLiteral("Setup/&View Schedule"), 12,
                                     QStringLiteral("Scheduling 2")));
-    buttons->addWidget(WizardButton(b, QStringLiteral("SpeedButton18"),
+    buttons->addWidget(WizardButton(z, b, QStringLiteral("SpeedButton18"),
                                     QStringLiteral("Start-up O&ptions"), 11,
                                     QStringLiteral("Scheduling 1")));
     buttons->addStretch(1);

@@ -8,6 +8,8 @@
 #include "app/harbexzodi.h"
 #include "app/options/optionsbinder.h"
 #include "app/options/optionstabs.h"
+#include "wizard/sourcepages.h"
+#include "wizard/wizard.h"
 
 namespace harbex {
 
@@ -20,27 +22,24 @@ QWidget* BuildSourceTab(THarbexZoDi& z, OptionsBinder& b) {
     lists->addWidget(b.list(QStringLiteral("SelectedFolders"),
                             [&z] { return OwnFolders(z.model.DirSource, z.UserFolderCount); }),
                      1, 0);
-    lists->addWidget(
-        WizardButton(b, QStringLiteral("ChooseSource"), QStringLiteral("&Choose Folders"), 3,
-                     QStringLiteral("Folder Select")),
-        2, 0, Qt::AlignLeft);
+    QPushButton* chooseSource =
+        WizardButton(z, b, QStringLiteral("ChooseSource"), QStringLiteral("&Choose Folders"), 3,
+                     QStringLiteral("Folder Select"));
+    b.enabledWhen(chooseSource, [&z] { return z.view.ChooseSourceEnabled; });
+    lists->addWidget(chooseSource, 2, 0, Qt::AlignLeft);
     lists->addWidget(Text(b, QStringLiteral("Selected Filters")), 0, 1);
     lists->addWidget(b.list(QStringLiteral("SelectedFilters"), [&z] { return z.model.FilterList; }),
                      1, 1);
-    lists->addWidget(
-        WizardButton(b, QStringLiteral("ChooseFilters"), QStringLiteral("Choose Filter&s"), 4,
-                     QStringLiteral("Filter Select")),
-        2, 1, Qt::AlignLeft);
+    QPushButton* chooseFilters =
+        WizardButton(z, b, QStringLiteral("ChooseFilters"), QStringLiteral("Choose Filter&s"), 4,
+                     QStringLiteral("Filter Select"));
+    b.enabledWhen(chooseFilters, [&z] { return z.view.ChooseFiltersEnabled; });
+    lists->addWidget(chooseFilters, 2, 1, Qt::AlignLeft);
     layout->addLayout(lists, 1);
-    // Browser mode comes with the file browser; until then the box only shows the set's state.
-    QCheckBox* browser = b.action(
+    layout->addWidget(b.check(
         QStringLiteral("usebrowser"), QStringLiteral("Choose files with browser"),
-        [&z] { return z.view.usebrowser; }, [] {});
-    browser->setEnabled(false);
-    browser->setToolTip(
-        QStringLiteral("Choosing files with the browser is not available in "
-                       "this version yet"));
-    layout->addWidget(browser);
+        [&z] { return z.view.usebrowser; },
+        [&z](bool checked) { z.wizard().sources().setUsebrowser(checked); }));
     layout->addWidget(
         Text(b, QStringLiteral("WARNING: Changing the use of the browser may affect other "
                                "options ")));

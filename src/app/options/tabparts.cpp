@@ -7,6 +7,7 @@
 #include "app/options/optionspanel.h"
 #include "app/options/optionstabs.h"
 #include "platform/prompter.h"
+#include "wizard/wizard.h"
 
 namespace harbex {
 
@@ -24,13 +25,10 @@ void AddExitAndHelp(QBoxLayout* page, THarbexZoDi& z, OptionsBinder& b, int help
     page->addLayout(row);
 }
 
-QPushButton* WizardButton(OptionsBinder& b, const QString& name, const QString& caption, int tag,
-                          const QString& pageTitle) {
-    QPushButton* button = b.unavailable(
-        name, caption,
-        QStringLiteral("Opens the set-up wizard's page \"%1\" (the wizard is not available in "
-                       "this version yet)")
-            .arg(pageTitle));
+QPushButton* WizardButton(THarbexZoDi& z, OptionsBinder& b, const QString& name,
+                          const QString& caption, int tag, const QString& pageTitle) {
+    QPushButton* button = b.button(name, caption, [&z, tag] { z.wizard().JumpToWizardClick(tag); });
+    button->setToolTip(QStringLiteral("Opens the set-up wizard's page \"%1\"").arg(pageTitle));
     button->setProperty("tag", tag);
     return button;
 }

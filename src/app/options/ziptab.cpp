@@ -125,10 +125,10 @@ QWidget* BuildZipTab(THarbexZoDi& z, OptionsBinder& b) {
     layout->addWidget(ArchiveGroup(z, b));
     layout->addStretch(1);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(WizardButton(b, QStringLiteral("FileSchemeBtn"),
+    buttons->addWidget(WizardButton(z, b, QStringLiteral("FileSchemeBtn"),
                                     QStringLiteral("File &scheme"), 9,
                                     QStringLiteral("Compresson Scheme 1")));
-    buttons->addWidget(WizardButton(b, QStringLiteral("SetFilenamesBtn"),
+    buttons->addWidget(WizardButton(z, b, QStringLiteral("SetFilenamesBtn"),
                                     QStringLiteral("Set File&names"), 10,
                                     QStringLiteral("Compresson Scheme 2")));
     buttons->addStretch(1);

@@ -1,0 +1,414 @@
+#include "wizard/sourcepages.h"
+
+#include "app/harbexzodi.h"
+#include "platform/platform.h"
+#include "sets/setcommands.h"
+#include "sets/setsummary.h"
+#include "util/errors.h"
+#include "util/stringutils.h"
+#include "util/utils.h"
+#include "wizard/browsestep.h"
+#include "wizard/foldertree.h"
+#include "wizard/wizard.h"
+#include "wizard/wizardpages.h"
+
+namespace harbex {
+
+Wizard& SourcePages::wizard() {
+    return z_.wizard();
+}
+
+// ---- page flow ----
+
+void SourcePages::Page1nextClick() {
+    BackupSetModel& m = z_.model;
+    Wizard& w = wizard();
+    switch (m.What) {
+        case 0:
+            Prompts().message(QStringLiteral(
+                "If you want to backup entire drives Harbex is not your best choice"));
+            w.CloseWizard();
+            return;
+        case 1:
+            Line1 = QStringLiteral(
+                "Harbex has set a global filter so that all the files in your specified Folder "
+                "will be selected");
+            Line2.clear();
+            Line3 = QStringLiteral("Click Next to Specify your Folder");
+            m.Extensions = 0;
+            z_.view.CommactivelabVisible = false;
+            setUsebrowser(false);
+            m.FilterList = QStringList{QStringLiteral("*.*")};
+            setAllFiles(true);
+            w.PageHistoryCount = 0;
+            w.pushHistory(kPage1);
+            w.ShowWizardPage(kPage3);
+            return;
+        case 2:
+            w.PageHistoryCount = 0;
+            w.pushHistory(kPage1);
+            w.ShowWizardPage(kPage2);
+            return;
+        default:
+            Prompts().message(
+                QStringLiteral("Please read the Help file for advice on how to\ruse Harbex to "
+                               "protect your important files"));
+            w.CloseWizard();
+            return;
+    }
+}
+
+void SourcePages::folderAndFilterLines() {
+    Line1 = QStringLiteral(
+        "Click Next to choose the folder/s that contain the files you want to backup");
+    Line2 =
+        QStringLiteral("Then  click Next to use the Filter Editor to set your required filters");
+    Line3 = QStringLiteral("Click Next to Confirm");
+}
+
+void SourcePages::Page2nextClick() {
+    BackupSetModel& m = z_.model;
+    WindowState& v = z_.view;
+    switch (m.Extensions) {
+        case 0:
+            folderAndFilterLines();
+            AddFilterEnabled = true;
+            DelFilEnabled = true;
+            NewFilterVisible = true;
+            setUsebrowser(false);
+            v.CommactivelabVisible = false;
+            break;
+        case 1:
+            Line1 = QStringLiteral(
+                "You can Select the files you want to backup using the file browser");
+            Line2.clear();
+            Line3 = QStringLiteral("Click Next to Start");
+            setUsebrowser(true);
+            m.FilterList.clear();
+            m.DirSource.clear();
+            z_.UserFolderCount = 0;
+            v.CommactivelabVisible = false;
+            break;
+        case 2:
+            Line1 =
+                QStringLiteral("Click Next to choose the Types of file that you want to backup");
+            Line2.clear();
+            Line3 = QStringLiteral("Click Next to Continue");
+            m.DirSource.clear();
+            z_.UserFolderCount = 0;
+            setUsebrowser(false);
+            // Switching the browser off chooses folders and filters; the answer here stands.
+            m.Extensions = 2;
+            setRecurse(false);
+            m.FilterList.clear();
+            v.CommactivelabVisible = true;
+            break;
+        default:
+            Line1 = QStringLiteral("Please read the Help file for advice on file backups");
+            Line2 = QStringLiteral("Use the following editor to choose your files and folders");
+            Line3 = QStringLiteral("Click Next to Confirm");
+            break;
+    }
+    wizard().pushHistory(kPage2);
+    wizard().ShowWizardPage(kPage3);
+}
+
+void SourcePages::Page3NextClick() {
+    const BackupSetModel& m = z_.model;
+    Wizard& w = wizard();
+    if (m.What == 1 || m.Extensions == 0) {
+        w.pushHistory(kPage3);
+        w.ShowWizardPage(kPage4);
+    } else if (m.Extensions == 1) {
+        FileBrowserBtnClick();
+        if (BrowserCancelled) {
+            w.WizardCancel();
+            return;
+        }
+        w.pushHistory(kPage3);
+        if (z_.BrowserFilesChosen) {
+            z_.model.ZipFiles = 0;
+            w.ShowWizardPage(kPage6);
+        } else {
+            folderAndFilterLines();
+            w.ShowWizardPage(kPage4);
+        }
+    } else if (m.Extensions == 2) {
+        w.pushHistory(kPage3);
+        w.ShowWizardPage(kPage16);
+    } else {
+        w.pushHistory(kPage3);
+        Prompts().message(
+            QStringLiteral("Please read the help files so that you can decide\ron the best backup "
+                           "policy for your files"));
+        w.ShowWizardPage(kPage3);
+    }
+    z_.summary().BuildSummary();
+}
+
+void SourcePages::Page4NextClick() {
+    Wizard& w = wizard();
+    if (z_.model.DirSource.isEmpty()) {
+        const Button answer = Prompts().question(
+            QStringLiteral("You must Select at least one source folder\r\nClick Ok to select "
+                           "folders or Cancel to quit the wizard. "),
+            IconKind::Error, {Button::Ok, Button::Cancel, Button::Help}, 40);
+        if (answer == Button::Ok)
+            w.ShowWizardPage(kPage4);
+        else
+            w.closeWithoutPrompt();
+        return;
+    }
+    w.pushHistory(kPage4);
+    if (z_.SinglePageEdit) {
+        w.closeWithoutPrompt();
+    } else if (z_.model.What == 1) {
+        w.ShowWizardPage(kPage6);
+    } else if (z_.model.Extensions == 0) {
+        w.ShowWizardPage(kPage5);
+    } else {
+        Prompts().message(QStringLiteral("Wizard error. Please Cancel and Re-start the Wizard"));
+        w.ShowWizardPage(kPage4);
+    }
+    z_.summary().BuildSummary();
+}
+
+void SourcePages::Page5NextClick() {
+    Wizard& w = wizard();
+    if (z_.model.FilterList.isEmpty()) {
+        const Button answer = Prompts().question(
+            QStringLiteral("You must Select at least one filter\r\nClick Ok to select filters or "
+                           "Cancel to quit the wizard. "),
+            IconKind::Error, {Button::Ok, Button::Cancel, Button::Help}, 41);
+        if (answer == Button::Ok)
+            w.ShowWizardPage(kPage5);
+        else
+            w.closeWithoutPrompt();
+        return;
+    }
+    w.pushHistory(kPage5);
+    if (z_.SinglePageEdit)
+        w.closeWithoutPrompt();
+    else
+        w.ShowWizardPage(kPage6);
+    z_.summary().BuildSummary();
+}
+
+// ---- the folder tree and list of page 4 ----
+
+void SourcePages::SourceFolderDriveChange() {
+    const QString drive =
+        sourcedrives.isEmpty() ? QStringLiteral("C:") : sourcedrives.left(1) + u':';
+    bool ready = false;
+    try {
+        ready = DriveIsReady(drive[0]);
+    } catch (const HarbexError&) {
+        ready = false;
+    }
+    if (!ready) {
+        Prompts().message(QStringLiteral("No Disk in: ") + drive);
+        return;
+    }
+    if (!Folders) return;
+    Folders->showRoot(drive);
+    wizard().CurrentTreeFolder = FolderTree::nodePath(Folders->topLevelItem(0));
+}
+
+void SourcePages::FoldersExpanding(QTreeWidgetItem* node) {
+    if (Folders && node) Folders->expanding(node);
+}
+
+void SourcePages::FoldersClick() {
+    if (!Folders || !Folders->currentItem()) return;
+    const QString path = Folders->selectedPath();
+    Wizard& w = wizard();
+    if (path == w.CurrentTreeFolder) return;
+    w.CurrentTreeFolder = path;
+    z_.model.DirSource << RemoveBackslash(path);
+    z_.UserFolderCount = static_cast<int>(z_.model.DirSource.size());
+}
+
+void SourcePages::DeleteFolderClick() {
+    QStringList& folders = z_.model.DirSource;
+    if (DirSourceIndex < 0 || DirSourceIndex >= folders.size()) {
+        Prompts().message(QStringLiteral("Nothing selected"));
+    } else {
+        folders.removeAt(DirSourceIndex);
+        DirSourceIndex = -1;
+    }
+    z_.UserFolderCount = static_cast<int>(folders.size());
+    wizard().showActivePageAgain();
+}
+
+void SourcePages::DeleteAllClick() {
+    z_.model.DirSource.clear();
+    DirSourceIndex = -1;
+    z_.UserFolderCount = 0;
+}
+
+void SourcePages::setRecurse(bool checked) {
+    if (z_.model.Recurse == checked) return;
+    z_.model.Recurse = checked;
+    if (recurseAttached_) RecurseClick();
+}
+
+void SourcePages::RecurseClick() {
+    BackupSetModel& m = z_.model;
+    if (!m.Recurse || !m.Zipped || !m.RecurseZip) return;
+    const Button answer = Prompts().question(
+        QStringLiteral(
+            "YOU ARE EDITING AN EXISTING BACK-UP SET\r\nCompressed archives are selelected in "
+            "this back-up set.\r\nThe option to provide automatic inclusion of files in sub "
+            "folders is also \r\nselected, \r\nYou cannot use both of these options.\r\n\r\n"
+            "Click \"Yes\" To select files from sub folders prior to compression\r\n(This "
+            "option is recomended if you intend to use uncompressed archives)\r\n\r\nClick "
+            "\"No\" to allow the Compression engine to search sub folders \r\n(This is "
+            "recomended if you intend to Compress your archives)"),
+        IconKind::Warning, {Button::Yes, Button::No, Button::Help}, 6);
+    if (answer == Button::Yes) {
+        m.RecurseZip = false;
+        return;
+    }
+    // Unchecking here must not ask the question again.
+    recurseAttached_ = false;
+    setRecurse(false);
+    recurseAttached_ = true;
+}
+
+// ---- the filters of page 5 ----
+
+void SourcePages::AddFilterClick() {
+    NewFilter.clear();
+    NewFilterVisible = true;
+    NewFilterFocus = true;
+}
+
+void SourcePages::NewFilterExit() {
+    if (!NewFilter.isEmpty())
+        z_.model.FilterList << (NewFilter.contains(u'.') ? NewFilter
+                                                         : QStringLiteral("*.") + NewFilter);
+    NewFilter.clear();
+}
+
+void SourcePages::NewFilterKeyPress(QChar key) {
+    if (key == QChar(13)) NewFilterExit();
+}
+
+void SourcePages::DelFilClick() {
+    QStringList& filters = z_.model.FilterList;
+    if (FilterListIndex < 0 || FilterListIndex >= filters.size()) return;
+    filters.removeAt(FilterListIndex);
+    FilterListIndex = -1;
+}
+
+void SourcePages::setAllFiles(bool checked) {
+    if (z_.view.AllFiles == checked) return;
+    z_.view.AllFiles = checked;
+    AllFilesClick();
+}
+
+void SourcePages::AllFilesClick() {
+    QStringList& filters = z_.model.FilterList;
+    filters.clear();
+    FilterListIndex = -1;
+    const bool all = z_.view.AllFiles;
+    NewFilter = all ? QStringLiteral("All Files") : QString();
+    AddFilterEnabled = !all;
+    DelFilEnabled = !all;
+    if (all) filters << QStringLiteral("*.*");
+}
+
+void SourcePages::ValidFiltersbtnClick() {
+    Prompts().message(
+        QStringLiteral("Please see the help files for more information on File Name filtering"));
+    wizard().showActivePageAgain();
+}
+
+// ---- browser mode and the browse step ----
+
+void SourcePages::setUsebrowser(bool checked) {
+    if (z_.view.usebrowser == checked) return;
+    z_.view.usebrowser = checked;
+    usebrowserClick();
+}
+
+void SourcePages::usebrowserClick() {
+    BackupSetModel& m = z_.model;
+    WindowState& v = z_.view;
+    const bool browser = v.usebrowser;
+    if (browser) {
+        m.Extensions = 1;
+    } else {
+        m.Extensions = 0;
+        if (m.ZipFiles == 0) m.FixedOption = 3;
+    }
+    v.ZipFilesEnabled = !browser;
+    v.FixedOptionVisible = !browser;
+    z_.commands.setEnabled(QStringLiteral("Collect"), !browser);
+    z_.commands.setEnabled(QStringLiteral("CollectFiles"), !browser);
+    v.ChooseSourceEnabled = !browser;
+    v.ChooseFiltersEnabled = !browser;
+}
+
+void SourcePages::saveBrowserList(const QStringList& files) {
+    QString error;
+    const QString path =
+        CompanionFileName(z_.busFile(), QStringLiteral(".brw"), z_.programFolder());
+    if (!Files().writeText(
+            path, files.isEmpty() ? QString() : JoinLinesCrLf(files) + QStringLiteral("\r\n"),
+            &error))
+        Prompts().message(error);
+}
+
+void SourcePages::FileBrowserBtnClick() {
+    BackupSetModel& m = z_.model;
+    if (m.Extensions != 1) {
+        const Button answer = Prompts().question(
+            QStringLiteral(
+                "The current Backup Set does not include the option to backup files \r\nselected "
+                "with the Browser, \r\nClick Yes to set Browser active in the BUS File, Folder "
+                "and Filter options \r\nwill be ignored.\r\nClick No and HARBEX will ignore any "
+                "files you select, \r\nhowever the Browser list will be associated with the "
+                "current BUS you \r\ncan change it later\r\nClick Cancel to return to HARBEX's "
+                "Main window"),
+            IconKind::Warning, {Button::Yes, Button::No, Button::Cancel}, 17);
+        if (answer == Button::Cancel) return;
+        if (answer == Button::Yes) {
+            m.What = 2;
+            m.Extensions = 1;
+            z_.sets().RefreshOptions();
+        }
+    }
+    z_.BrowserFilesChosen = false;
+    QStringList picked;
+    const QString listFile =
+        CompanionFileName(z_.busFile(), QStringLiteral(".brw"), z_.programFolder());
+    if (Files().fileExists(listFile)) {
+        const TextReadResult read = Files().readLines(listFile);
+        if (read.ok) picked = read.lines;
+    }
+    const std::optional<QStringList> chosen = ChooseBrowserFiles(picked);
+    if (chosen && chosen->isEmpty()) {
+        const Button answer = Prompts().question(
+            QStringLiteral("No files have been selected, Harbex will perform a Backup based "
+                           "\r\non Filter and Folder settings, Do you want to accept this or "
+                           "restart the \r\nbrowser."),
+            IconKind::Warning, {Button::Yes, Button::Retry, Button::Help}, 32);
+        if (answer == Button::Retry) {
+            FileBrowserBtnClick();
+            return;
+        }
+        z_.BrowserFilesChosen = false;
+        m.Extensions = 0;
+        z_.BackupSet.clear();
+        saveBrowserList({});
+    } else if (chosen) {
+        z_.BrowserFilesChosen = true;
+        z_.BackupSet = *chosen;
+        saveBrowserList(z_.BackupSet);
+    }
+    BrowserCancelled = !chosen;
+    wizard().showActivePageAgain();
+}
+
+}  // namespace harbex
