@@ -39,6 +39,7 @@ class DailyFolders;
 class RizIvezur;
 class Exporter;
 class BackupRun;
+class CommonFiles;
 
 // Who started the set reader: start-up, the sequencer and the set commands pass the status panel
 // that names the set file; the menu and toolbar command passes itself and gets a file dialog.
@@ -153,6 +154,7 @@ class THarbexZoDi : public QMainWindow {
     RizIvezur& monitor() { return *monitor_; }
     Exporter& exporter() { return *exporter_; }
     BackupRun& backupRun() { return *backupRun_; }
+    CommonFiles& commonFiles() { return *commonFiles_; }
 
     // ---- operations shared by several subsystems ----
     void LoadSettings();
@@ -186,11 +188,13 @@ class THarbexZoDi : public QMainWindow {
     // Handles window messages that are waiting, once.
     void handleMessages();
 
+    // The common file type check boxes get their captions with the extension lists.
+    void SetFileTypeCaptions();
+
     // Operations of features that are not part of this build yet. Each does the least that
     // keeps its callers correct and is replaced when its feature arrives.
-    void WizardBtnClick();       // start the set-up wizard
-    void SetFileTypeCaptions();  // common file type check box captions
-    void StartUpClick();         // launch at start-up
+    void WizardBtnClick();  // start the set-up wizard
+    void StartUpClick();    // launch at start-up
 
     // Work is in progress (a collection, a backup run, start-up).
     bool RunInProgress() const { return runsInProgress_ > 0; }
@@ -246,6 +250,7 @@ class THarbexZoDi : public QMainWindow {
     std::unique_ptr<RizIvezur> monitor_;
     std::unique_ptr<Exporter> exporter_;
     std::unique_ptr<BackupRun> backupRun_;
+    std::unique_ptr<CommonFiles> commonFiles_;
     QStackedWidget* middle_ = nullptr;
     QLabel* centralText_ = nullptr;
     OptionsPanel* options_ = nullptr;
