@@ -56,33 +56,14 @@ int BuildTree(const QString& root) {
     return folders;
 }
 
-struct FindRun {
-    double ms = 0;
-    qint64 lines = 0;
-};
-
-FindRun TimeFind(const QString& root) {
-    QStringList arguments = {root, QStringLiteral("-type"), QStringLiteral("f"),
-                             QStringLiteral("(")};
-    bool first = true;
+// The same six extensions as name patterns, letter case ignored.
+QStringList FindPatterns() {
+    QStringList tests = {QStringLiteral("(")};
     for (const char* extension : {"eml", "dbx", "pst", "doc", "txt", "rtf"}) {
-        if (!first) arguments << QStringLiteral("-o");
-        first = false;
-        arguments << QStringLiteral("-iname") << QStringLiteral("*.") + QLatin1String(extension);
+        if (tests.size() > 1) tests << QStringLiteral("-o");
+        tests << QStringLiteral("-iname") << QStringLiteral("*.") + QLatin1String(extension);
     }
-    arguments << QStringLiteral(")");
-    FindRun run;
-    QElapsedTimer timer;
-    timer.start();
-    QProcess find;
-    find.start(QStringLiteral("find"), arguments);
-    find.waitForStarted();
-    while (find.state() != QProcess::NotRunning || find.bytesAvailable() > 0) {
-        if (find.bytesAvailable() == 0) find.waitForReadyRead(1000);
-        run.lines += find.readAll().count('\n');
-    }
-    run.ms = Ms(timer);
-    return run;
+    return tests << QStringLiteral(")");
 }
 
 }  // namespace
@@ -90,13 +71,10 @@ FindRun TimeFind(const QString& root) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 3;
-    QTemporaryDir dir;
-    if (!dir.isValid()) return 1;
-    const std::unique_ptr<Platform> platform = BenchPlatform(dir.path(), true);
-    InstallPlatform(platform.get());
-
-    const QString hostRoot = dir.path() + QStringLiteral("/C/Tree");
+    const BenchMachine machine(argc, argv);
+    if (!machine.valid()) return 1;
+    const int runs = machine.runs;
+    const QString hostRoot = machine.driveC() + QStringLiteral("/Tree");
     QElapsedTimer build;
     build.start();
     const int folders = BuildTree(hostRoot);
@@ -124,7 +102,7 @@ int main(int argc, char** argv) {
 
     FindRun find{1e300, 0};
     for (int run = 0; run < runs; ++run) {
-        const FindRun one = TimeFind(hostRoot);
+        const FindRun one = TimeFind(hostRoot, FindPatterns());
         std::printf("find -type f ( -iname '*.eml' -o ... ): %.1f ms, %lld files\n", one.ms,
                     one.lines);
         if (one.ms < find.ms) find = one;
@@ -132,6 +110,5 @@ int main(int argc, char** argv) {
     std::printf("best of %d: search %.1f ms, find %.1f ms, ratio search / find: %.2f\n", runs,
                 searchMs, find.ms, find.ms > 0 ? searchMs / find.ms : 0.0);
 
-    InstallPlatform(nullptr);
     return found == find.lines ? 0 : 2;
 }

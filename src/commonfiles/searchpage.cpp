@@ -65,6 +65,8 @@ SearchPage::SearchPage(THarbexZoDi& z, QWidget* parent) : QWidget(parent), z_(z)
     CListBox1 = new QListWidget;
     CListBox1->setObjectName(QStringLiteral("CListBox1"));
     CListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // A search can find tens of thousands of files: rows of one height are laid out at once.
+    CListBox1->setUniformItemSizes(true);
     FFound = new QLabel;
     FFound->setObjectName(QStringLiteral("FFound"));
     SearchProgress = new QLabel;

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
 
 #include "commonfiles/commonfiles.h"
+#include "commonfiles/commonfileswindow.h"
 #include "commonfiles/filetypegroups.h"
+#include "commonfiles/filetypespage.h"
 #include "commonfiles/searchpage.h"
 #include "commonfiles/searchroots.h"
 #include "support/controllerfixture.h"
@@ -265,6 +268,28 @@ TEST_F(CommonFilesTest, BackupCommonFilesNeedsAGroupAndIsRefusedOnceEnabled) {
     world.prompter().clear();
     c().BackupCommonBtnClick();
     EXPECT_EQ(world.prompter().messages(), SL{P("You must use the wizard to change this option")});
+}
+
+TEST_F(CommonFilesTest, TheTabsWizardButtonLeadsThroughBothPagesAndDoneEndsTheEdit) {
+    std::vector<int> pagesSeen;
+    bool accepted = false;
+    world.dialogs().onNextForm([&](QDialog& dialog) {
+        auto& window = dynamic_cast<CommonFilesWindow&>(dialog);
+        EXPECT_EQ(window.Page16->boxes[15]->text(), P("Include Harbex  BUS Files[ bus]"));
+        window.Next->click();  // no group checked: the page stays
+        pagesSeen.push_back(window.page());
+        window.Page16->boxes[1]->click();
+        window.Next->click();
+        pagesSeen.push_back(window.page());
+        window.Next->click();
+        accepted = window.result() == QDialog::Accepted;
+    });
+    c().openCommonPages();
+    EXPECT_EQ(pagesSeen, (std::vector<int>{16, 17}));
+    EXPECT_TRUE(accepted);
+    EXPECT_TRUE(z->model.FileTypes[1]);
+    EXPECT_EQ(c().Page17NextTag, 0);
+    EXPECT_EQ(world.prompter().messages(), SL{P("You must select at least one filetype")});
 }
 
 TEST_F(CommonFilesTest, TheCommonFilesMenuShowsItsTabAndStopsACountdown) {
