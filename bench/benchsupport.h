@@ -9,6 +9,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -117,6 +119,50 @@ inline double TimeProgram(const QString& program, const QStringList& arguments) 
     process.waitForFinished(-1);
     const double ms = Ms(timer);
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 ? ms : -1;
+}
+
+// A benchmark's machine in a temp folder, installed while it lives (see BenchPlatform), with
+// the number of runs asked for on the command line (default 3).
+class BenchMachine {
+  public:
+    BenchMachine(int argc, char** argv)
+        : runs(argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 3),
+          platform_(BenchPlatform(dir_.path(), true)) {
+        InstallPlatform(platform_.get());
+    }
+    ~BenchMachine() { InstallPlatform(nullptr); }
+    bool valid() const { return dir_.isValid(); }
+    // The host folder of drive C:.
+    QString driveC() const { return dir_.path() + QStringLiteral("/C"); }
+    const int runs;
+
+  private:
+    QTemporaryDir dir_;
+    std::unique_ptr<Platform> platform_;
+};
+
+// What one run of find gave: the time it took and the number of paths it printed.
+struct FindRun {
+    double ms = 0;
+    qint64 lines = 0;
+};
+
+// Times `find root -type f` followed by the given tests (name patterns and the like), counting
+// the paths it prints as they come.
+inline FindRun TimeFind(const QString& root, const QStringList& tests = {}) {
+    FindRun run;
+    QElapsedTimer timer;
+    timer.start();
+    QProcess find;
+    find.start(QStringLiteral("find"),
+               QStringList{root, QStringLiteral("-type"), QStringLiteral("f")} + tests);
+    find.waitForStarted();
+    while (find.state() != QProcess::NotRunning || find.bytesAvailable() > 0) {
+        if (find.bytesAvailable() == 0) find.waitForReadyRead(1000);
+        run.lines += find.readAll().count('\n');
+    }
+    run.ms = Ms(timer);
+    return run;
 }
 
 // Writes every dirty page out, so that one timed run does not pay for the last one's writes.

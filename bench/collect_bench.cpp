@@ -19,38 +19,15 @@ namespace {
 using namespace harbex;
 using namespace harbex::bench;
 
-struct FindRun {
-    double ms = 0;
-    qint64 lines = 0;
-};
-
-FindRun TimeFind(const QString& root) {
-    FindRun run;
-    QElapsedTimer timer;
-    timer.start();
-    QProcess find;
-    find.start(QStringLiteral("find"), {root, QStringLiteral("-type"), QStringLiteral("f")});
-    find.waitForStarted();
-    while (find.state() != QProcess::NotRunning || find.bytesAvailable() > 0) {
-        if (find.bytesAvailable() == 0) find.waitForReadyRead(1000);
-        run.lines += find.readAll().count('\n');
-    }
-    run.ms = Ms(timer);
-    return run;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 3;
-    QTemporaryDir dir;
-    if (!dir.isValid()) return 1;
-    const std::unique_ptr<Platform> platform = BenchPlatform(dir.path(), true);
-    InstallPlatform(platform.get());
-
-    const QString hostRoot = dir.path() + QStringLiteral("/C/Tree");
+    const BenchMachine machine(argc, argv);
+    if (!machine.valid()) return 1;
+    const int runs = machine.runs;
+    const QString hostRoot = machine.driveC() + QStringLiteral("/Tree");
     QElapsedTimer build;
     build.start();
     const int folders = BuildFolderTree(
@@ -104,6 +81,5 @@ int main(int argc, char** argv) {
     std::printf("best of %d: collection %.1f ms, find %.1f ms, ratio collection / find: %.2f\n",
                 runs, collectMs, find.ms, find.ms > 0 ? collectMs / find.ms : 0.0);
 
-    InstallPlatform(nullptr);
     return collected == find.lines ? 0 : 2;
 }

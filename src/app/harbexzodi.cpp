@@ -15,6 +15,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "commonfiles/commonfiles.h"
 #include "drives/dailyfolders.h"
 #include "drives/drivediscovery.h"
 #include "drives/drivelists.h"
@@ -61,7 +62,8 @@ THarbexZoDi::THarbexZoDi(QWidget* parent)
       monitor_(std::make_unique<RizIvezur>(*this)),
       exporter_(std::make_unique<Exporter>(*this)),
       backupRun_(std::make_unique<BackupRun>(*this)),
-      wizard_(std::make_unique<Wizard>(*this)) {
+      wizard_(std::make_unique<Wizard>(*this)),
+      commonFiles_(std::make_unique<CommonFiles>(*this)) {
     setWindowTitle(QStringLiteral("Harbex"));
     resize(860, 560);
     settings = AppSettings::Defaults(programFolder(), CurrentPlatform().defaults);
@@ -174,6 +176,8 @@ void THarbexZoDi::buildCommands() {
     add("Showoptions", "&Options", "Show Options", [this] { options_->OptionsClick(); });
     add("OptionsBtn", "Options", "Show Options", [this] { options_->OptionsClick(); });
     add("SetDefaults", "Set Defaults", "Set Defaults", [&s] { s.DefsbtnClick(); });
+    add("CommonFiles1", "Common Files", "Common Files",
+        [this] { commonFiles_->Documents1Click(); });
     add("DisplayBUSFile", "Show BUS file", "Show BUS file", nullptr);
     add("EnabLog", "Enable Log File", "Enable Log File", nullptr);
     add("FindMappedDrives1", "Build &Network Drives List", "Build Network Drives List",
@@ -217,8 +221,9 @@ void THarbexZoDi::buildMenus() {
          {"CollectFiles", "CreateZipFiles", "ExportFiles", "StartBackup", "", "ViewBackupOperation",
           "", "ViewLogFile", "ClearLog", "", "StopSheduledbackups"});
     menu("Backup &Wizard", {"NewBackupset", "EditExisting"});
-    menu("&Options", {"Summary", "SetDefaults", "Showoptions", "", "EnabLog", "DisplayBUSFile", "",
-                      "FindMappedDrives1", "LocalMode", "Network", "CreateDailys"});
+    menu("&Options",
+         {"Summary", "SetDefaults", "Showoptions", "CommonFiles1", "", "EnabLog", "DisplayBUSFile",
+          "", "FindMappedDrives1", "LocalMode", "Network", "CreateDailys"});
 }
 
 void THarbexZoDi::buildToolBar() {
@@ -385,9 +390,12 @@ void THarbexZoDi::setStartUp(bool checked) {
     StartUpClick();
 }
 
+void THarbexZoDi::SetFileTypeCaptions() {
+    commonFiles_->SetFileTypeCaptions();
+}
+
 // ---- features that arrive later ----
 
-void THarbexZoDi::SetFileTypeCaptions() {}
 void THarbexZoDi::StartUpClick() {}
 void THarbexZoDi::refreshCountdownPanel() {
     if (countdown_) countdown_->refresh();

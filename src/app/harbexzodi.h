@@ -41,6 +41,7 @@ class Exporter;
 class BackupRun;
 class Wizard;
 class WizardView;
+class CommonFiles;
 
 // Who started the set reader: start-up, the sequencer and the set commands pass the status panel
 // that names the set file; the menu and toolbar command passes itself and gets a file dialog.
@@ -156,6 +157,7 @@ class THarbexZoDi : public QMainWindow {
     Exporter& exporter() { return *exporter_; }
     BackupRun& backupRun() { return *backupRun_; }
     Wizard& wizard() { return *wizard_; }
+    CommonFiles& commonFiles() { return *commonFiles_; }
 
     // The toolbar's wizard button, the menu's New and Edit Existing, and the first run: starts
     // the set-up wizard.
@@ -193,10 +195,12 @@ class THarbexZoDi : public QMainWindow {
     // Handles window messages that are waiting, once.
     void handleMessages();
 
+    // The common file type check boxes get their captions with the extension lists.
+    void SetFileTypeCaptions();
+
     // Operations of features that are not part of this build yet. Each does the least that
     // keeps its callers correct and is replaced when its feature arrives.
-    void SetFileTypeCaptions();  // common file type check box captions
-    void StartUpClick();         // launch at start-up
+    void StartUpClick();  // launch at start-up
 
     // Work is in progress (a collection, a backup run, start-up).
     bool RunInProgress() const { return runsInProgress_ > 0; }
@@ -254,6 +258,7 @@ class THarbexZoDi : public QMainWindow {
     std::unique_ptr<BackupRun> backupRun_;
     std::unique_ptr<Wizard> wizard_;
     WizardView* wizardView_ = nullptr;
+    std::unique_ptr<CommonFiles> commonFiles_;
     QStackedWidget* middle_ = nullptr;
     QLabel* centralText_ = nullptr;
     OptionsPanel* options_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 
 #include "schedule/schedule.h"
 
@@ -44,6 +45,9 @@ struct WindowState {
     bool ChooseSourceEnabled = true;
     bool ChooseFiltersEnabled = true;
     QStringList CListBox1;  // common files found
+    // The captions of the sixteen common file type check boxes (with their extension lists once
+    // the program has started).
+    std::array<QString, 16> FileTypeCaptions;
     QString FFound;
     // Destination controls
     QStringList Daylist;

@@ -25,4 +25,33 @@ const std::array<FileTypeGroup, 16>& FileTypeGroups() {
     return groups;
 }
 
+const std::array<const char*, 16>& FileTypeCheckBoxNames() {
+    static const std::array<const char*, 16> names = {
+        "getemails1", "GetDocs1",   "CheckBox12", "CheckBox14", "CheckBox15", "CheckBox16",
+        "CheckBox17", "CheckBox2",  "CheckBox10", "CheckBox1",  "CheckBox13", "CheckBox11",
+        "CheckBox18", "CheckBox19", "CheckBox20", "CheckBox21"};
+    return names;
+}
+
+QString FileTypeCaption(const FileTypeGroup& group) {
+    QString caption = QStringLiteral("Include ") + QString::fromLatin1(group.formCaption) + u'[';
+    for (const char* extension : group.extensions)
+        if (*extension) caption += u' ' + QString::fromLatin1(extension) + u',';
+    // The last comma gives way to the closing bracket (a group without extensions would lose
+    // its "[" instead; the table has none).
+    caption.chop(1);
+    return caption + u']';
+}
+
+QStringList CheckedExtensions(const std::array<bool, 16>& checked) {
+    QStringList extensions;
+    const auto& groups = FileTypeGroups();
+    for (size_t g = 0; g < groups.size(); ++g) {
+        if (!checked[g]) continue;
+        for (const char* extension : groups[g].extensions)
+            if (*extension) extensions << QString::fromLatin1(extension);
+    }
+    return extensions;
+}
+
 }  // namespace harbex

@@ -9,6 +9,7 @@
 #include "engine/compressor.h"
 #include "log/runlogbook.h"
 #include "platform/platform.h"
+#include "util/stringutils.h"
 #include "util/utils.h"
 
 namespace harbex {
@@ -82,36 +83,23 @@ bool BackupRun::searchCommonFiles() {
     z_.panels.set(4, QStringLiteral("SEARCHING: PLEASE WAIT"));
     z_.panels.repaint();
     z_.collectset.clear();
-    qsizetype count = 0;
-    QStringList problems;
     const auto keepAlive = [this] {
         z_.handleMessages();
         return !z_.StopRequested;
     };
-    const auto& groups = FileTypeGroups();
-    for (const QString& root : m.RootList) {
-        const QString folder = SearchRootFolder(root);
-        for (size_t g = 0; g < groups.size(); ++g) {
-            if (!m.FileTypes[g]) continue;
-            for (const char* extension : groups[g].extensions) {
-                if (!*extension) continue;
-                const QString ext = QString::fromLatin1(extension);
-                z_.panels.set(
-                    4, QStringLiteral("SEARCHING: ") + folder + QStringLiteral("\\*.") + ext);
-                z_.panels.repaint();
-                QStringList errors;
-                QStringList found;
-                SearchFolderTree(folder, u'.' + ext, errors, found, keepAlive);
-                if (z_.StopRequested) return false;
-                z_.collectset += found;
-                count += found.size();
-                for (const QString& error : errors)
-                    if (!problems.contains(error)) problems << error;
-            }
-        }
-    }
+    const QStringList extensions = CheckedExtensions(m.FileTypes);
+    QStringList errors;
+    const bool completed = SearchCommonFiles(
+        QStringList(m.RootList), extensions, z_.collectset, errors, keepAlive, nullptr,
+        [this, &extensions](const QString& folder) {
+            z_.panels.set(4, QStringLiteral("SEARCHING: ") + AddBackslash(folder) +
+                                 QStringLiteral("*.") + extensions.join(QStringLiteral(";*.")));
+            z_.panels.repaint();
+        });
+    if (!completed) return false;
+    const qsizetype count = z_.collectset.size();
     // Folders that could not be searched are no secret: their files are not backed up.
-    for (const QString& problem : problems) z_.log().add(problem);
+    for (const QString& error : errors) z_.log().add(error);
     z_.view.tobackup = QString::number(count);
     z_.BackupSet.clear();
     z_.collector().BuildBackupList();

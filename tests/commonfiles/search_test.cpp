@@ -60,14 +60,16 @@ TEST_F(SearchTest, FindsEveryFileOfTheExtensionInAnyCaseFilesBeforeSubfoldersLas
 
 TEST_F(SearchTest, AFolderThatVanishesIsReportedAndTheWalkGoesOn) {
     bool removed = false;
-    SearchFolderTree(P("D:\\"), P(".doc"), errors, results, [&] {
+    std::vector<QStringList> found;
+    SearchFolderTreeFor(P("D:\\"), {P(".doc")}, errors, found, [&] {
         // Someone deletes a folder after the walk has met it and before it is listed.
-        if (!removed && !results.isEmpty()) {
+        if (!removed && !found.front().isEmpty()) {
             removed = QDir(world.host(P("D:\\Other"))).removeRecursively();
         }
         return true;
     });
     ASSERT_TRUE(removed);
+    results = found.front();
     EXPECT_TRUE(results.contains(P("D:\\Top\\t.doc")));
     EXPECT_FALSE(results.contains(P("D:\\Other\\o.doc")));
     EXPECT_EQ(errors, SL{P("FOLDER CANNOT BE OPENED 18: DELETING D:\\Other")});
@@ -80,15 +82,37 @@ TEST_F(SearchTest, ALinkBackUpTheTreeIsReportedOnceAndNothingIsFoundTwice) {
     EXPECT_EQ(errors, SL{P("DUPLICATE FOLDER ERROR: DELETING D:\\Top\\Inner\\Loop")});
 }
 
-TEST_F(SearchTest, AMissingRootGivesNothingAndStoppingEndsTheWalk) {
+TEST_F(SearchTest, AMissingRootIsReportedAndStoppingEndsTheWalk) {
     SearchFolderTree(P("D:\\Nowhere"), P(".doc"), errors, results);
     EXPECT_TRUE(results.isEmpty());
-    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_EQ(errors, SL{P("FOLDER CANNOT BE OPENED 18: DELETING D:\\Nowhere")});
+    errors.clear();
 
     int calls = 0;
     SearchFolderTree(P("D:\\"), P(".doc"), errors, results, [&] { return ++calls < 3; });
     EXPECT_EQ(calls, 3);
     EXPECT_TRUE(results.size() <= 1);
+}
+
+TEST_F(SearchTest, OneWalkForSeveralExtensionsFindsWhatAWalkPerExtensionFinds) {
+    world.writeFile(P("D:\\Top\\t.TXT"), "x");
+    world.writeFile(P("D:\\Other\\o.txt"), "x");
+    for (const SL& extensions : {SL{P(".doc"), P(".txt")}, SL{P(".txt"), P(".DOC"), P(".docx")}}) {
+        std::vector<QStringList> found;
+        SearchTally tally;
+        SearchFolderTreeFor(P("D:\\"), extensions, errors, found, {}, &tally);
+        ASSERT_EQ(found.size(), static_cast<size_t>(extensions.size()));
+        qint64 total = 0;
+        for (qsizetype k = 0; k < extensions.size(); ++k) {
+            QStringList single;
+            SearchFolderTree(P("D:\\"), extensions[k], errors, single);
+            EXPECT_EQ(found[static_cast<size_t>(k)], single) << extensions[k].toStdString();
+            total += single.size();
+        }
+        EXPECT_EQ(tally.files, total);
+        EXPECT_EQ(tally.folders, 7) << "D:\\ and its six folders, each listed once";
+    }
+    EXPECT_TRUE(errors.isEmpty());
 }
 
 TEST(SearchRootFolder, KeepsADriveRootAndCutsEveryOtherTrailingBackslash) {

@@ -7,7 +7,7 @@
 #include "app/harbexzodi.h"
 #include "app/options/optionsbinder.h"
 #include "app/options/optionstabs.h"
-#include "sets/setcommands.h"
+#include "commonfiles/commonfiles.h"
 
 namespace harbex {
 
@@ -17,19 +17,22 @@ QWidget* BuildCommonTab(THarbexZoDi& z, OptionsBinder& b) {
     layout->addWidget(Text(b, QStringLiteral("Use this tab to build a list of common files")));
     QCheckBox* recheck = b.action(
         QStringLiteral("ReCheck1"), QStringLiteral("&Re-build Common files list Dynamically"),
-        [&z] { return z.model.ReCheck; }, [&z] { z.sets().ReCheckExecute(); });
+        [&z] { return z.model.ReCheck; }, [&z] { z.commonFiles().ReCheckExecute(); });
     recheck->setToolTip(
         QStringLiteral("Check to have Harbex recheck for your common files "
                        "before each backup session"));
     layout->addWidget(recheck);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(b.unavailable(
-        QStringLiteral("BackupCommonBtn"), QStringLiteral("Backup &Common files"),
-        QStringLiteral("Click To Enable Common files backup (not available in this version "
-                       "yet)")));
-    buttons->addWidget(WizardButton(z, b, QStringLiteral("CommTabWizardBtn"),
-                                    QStringLiteral("Wi&zard"), 16,
-                                    QStringLiteral("Common Files 1")));
+    QPushButton* backup =
+        b.button(QStringLiteral("BackupCommonBtn"), QStringLiteral("Backup &Common files"),
+                 [&z] { z.commonFiles().BackupCommonBtnClick(); });
+    backup->setToolTip(QStringLiteral("Click To Enable Common files backup"));
+    buttons->addWidget(backup);
+    // Opens the file types page, and after it the search page.
+    QPushButton* wizard = b.button(QStringLiteral("CommTabWizardBtn"), QStringLiteral("Wi&zard"),
+                                   [&z] { z.commonFiles().openCommonPages(); });
+    wizard->setProperty("tag", 16);
+    buttons->addWidget(wizard);
     buttons->addStretch(1);
     layout->addLayout(buttons);
     QLabel* active = b.label(QStringLiteral("Common file backup enabled"));
