@@ -15,6 +15,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "browser/filebrowser.h"
 #include "drives/dailyfolders.h"
 #include "drives/drivediscovery.h"
 #include "drives/drivelists.h"
@@ -33,6 +34,7 @@
 #include "sets/setcommands.h"
 #include "sets/setreaderwriter.h"
 #include "sets/setsummary.h"
+#include "tools/launchatstartup.h"
 #include "tools/rizivezur.h"
 #include "ui/archivesform.h"
 
@@ -57,7 +59,9 @@ THarbexZoDi::THarbexZoDi(QWidget* parent)
       dailyFolders_(std::make_unique<DailyFolders>(*this)),
       monitor_(std::make_unique<RizIvezur>(*this)),
       exporter_(std::make_unique<Exporter>(*this)),
-      backupRun_(std::make_unique<BackupRun>(*this)) {
+      backupRun_(std::make_unique<BackupRun>(*this)),
+      fileBrowser_(std::make_unique<FileBrowser>(*this)),
+      launcher_(std::make_unique<LaunchAtStartUp>(*this)) {
     setWindowTitle(QStringLiteral("Harbex"));
     resize(860, 560);
     settings = AppSettings::Defaults(programFolder(), CurrentPlatform().defaults);
@@ -134,6 +138,8 @@ void THarbexZoDi::buildCommands() {
     Compressor& zip = *compressor_;
     add("CreateZipFiles", "Create Zip Files", "Create Zip Files", [&zip] { zip.ZipupClick(); });
     add("Zipup", "Create Zip Files", "Create Zip Files", [&zip] { zip.ZipupClick(); });
+    add("FileBrowserBtn", "File Browser", "Build your backup from randomly selected files",
+        [this] { fileBrowser_->FileBrowserBtnClick(); });
     add("ArchiveBtn", "Named Archive Editor", "Opens the Named Archive Editor",
         [this] { archiveNames_->ArchiveClick(); });
     add("ExportFiles", "Export Files", "Copy the collected files to their destinations",
@@ -226,6 +232,7 @@ void THarbexZoDi::buildToolBar() {
         {"LoadSet", QStyle::SP_DialogOpenButton},
         {"Savebkset", QStyle::SP_DialogSaveButton},
         {"Collect", QStyle::SP_FileDialogContentsView},
+        {"FileBrowserBtn", QStyle::SP_FileDialogStart},
         {"Zipup", QStyle::SP_DriveHDIcon},
         {"StartExport", QStyle::SP_ArrowForward},
         {"ArchiveBtn", QStyle::SP_FileDialogInfoView},
@@ -291,7 +298,7 @@ void THarbexZoDi::LoadSettings() {
     applyCountdownInterval();
     showSettingsInActions();
     // A stored "StartUp" runs its handling, as checking the box does.
-    if (settings.StartUp) StartUpClick();
+    if (settings.StartUp) launcher_->StartUpClick();
 }
 
 void THarbexZoDi::DelayTimeChange(int seconds) {
@@ -358,14 +365,13 @@ void THarbexZoDi::setLocalMode(bool checked) {
 
 void THarbexZoDi::setStartUp(bool checked) {
     settings.StartUp = checked;
-    StartUpClick();
+    launcher_->StartUpClick();
 }
 
 // ---- features that arrive later ----
 
 void THarbexZoDi::WizardBtnClick() {}
 void THarbexZoDi::SetFileTypeCaptions() {}
-void THarbexZoDi::StartUpClick() {}
 void THarbexZoDi::refreshCountdownPanel() {
     if (countdown_) countdown_->refresh();
 }

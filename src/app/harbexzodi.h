@@ -39,6 +39,8 @@ class DailyFolders;
 class RizIvezur;
 class Exporter;
 class BackupRun;
+class FileBrowser;
+class LaunchAtStartUp;
 
 // Who started the set reader: start-up, the sequencer and the set commands pass the status panel
 // that names the set file; the menu and toolbar command passes itself and gets a file dialog.
@@ -101,6 +103,7 @@ class THarbexZoDi : public QMainWindow {
     bool NewSetMode = false;
     bool SinglePageEdit = false;
     bool BrowserFilesChosen = false;
+    bool BrowserCancelled = false;  // the last browse step's browser was not closed with Done
     int WelcomeChoice = 0;
     int NewSetAnswer = 0;  // the new set dialog's last answer, kept across showings
     QString TitleText;
@@ -153,6 +156,8 @@ class THarbexZoDi : public QMainWindow {
     RizIvezur& monitor() { return *monitor_; }
     Exporter& exporter() { return *exporter_; }
     BackupRun& backupRun() { return *backupRun_; }
+    FileBrowser& fileBrowser() { return *fileBrowser_; }
+    LaunchAtStartUp& launcher() { return *launcher_; }
 
     // ---- operations shared by several subsystems ----
     void LoadSettings();
@@ -190,7 +195,6 @@ class THarbexZoDi : public QMainWindow {
     // keeps its callers correct and is replaced when its feature arrives.
     void WizardBtnClick();       // start the set-up wizard
     void SetFileTypeCaptions();  // common file type check box captions
-    void StartUpClick();         // launch at start-up
 
     // Work is in progress (a collection, a backup run, start-up).
     bool RunInProgress() const { return runsInProgress_ > 0; }
@@ -246,6 +250,8 @@ class THarbexZoDi : public QMainWindow {
     std::unique_ptr<RizIvezur> monitor_;
     std::unique_ptr<Exporter> exporter_;
     std::unique_ptr<BackupRun> backupRun_;
+    std::unique_ptr<FileBrowser> fileBrowser_;
+    std::unique_ptr<LaunchAtStartUp> launcher_;
     QStackedWidget* middle_ = nullptr;
     QLabel* centralText_ = nullptr;
     OptionsPanel* options_ = nullptr;
