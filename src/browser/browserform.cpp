@@ -27,7 +27,7 @@ namespace {
 
 constexpr int kFilledRole = Qt::UserRole;
 constexpr int kMaxTypeName = 80;
-constexpr int kTreeWidth = 150;
+constexpr int kTreeWidth = 200;
 const QStringList kColumns = {QStringLiteral("Name"), QStringLiteral("Size"),
                               QStringLiteral("Type"), QStringLiteral("Modified")};
 const int kColumnWidths[] = {120, 45, 70, 120};
@@ -129,6 +129,7 @@ TBrowser::TBrowser(QWidget* parent) : QDialog(parent) {
     Header->setDefaultAlignment(Qt::AlignCenter);
     Header->setSectionsClickable(false);
     Header->setStretchLastSection(true);
+    Header->setFixedHeight(Header->fontMetrics().height() + 10);
     layout->addWidget(Header);
     layout->addWidget(Splitter1, 1);
     auto* bar = new QStatusBar;
@@ -166,6 +167,9 @@ void TBrowser::buildLists() {
     TreeView1 = new QTreeWidget;
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
     TreeView1->setHeaderHidden(true);
+    // Deep folders scroll sideways rather than losing their names.
+    TreeView1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    TreeView1->header()->setStretchLastSection(false);
     SourceView = FileList(new QTreeWidget, "SourceView");
     SourceView->setSelectionMode(QAbstractItemView::ExtendedSelection);
     SourceView->setDragDropMode(QAbstractItemView::DragOnly);
@@ -382,7 +386,9 @@ void TBrowser::refillSourceView() {
 
 void TBrowser::sortByName(QList<QTreeWidgetItem*>& items, bool ascending) {
     std::stable_sort(items.begin(), items.end(), [ascending](auto* a, auto* b) {
-        const int order = QString::localeAwareCompare(a->text(0), b->text(0));
+        int order = QString::localeAwareCompare(a->text(0), b->text(0));
+        // Without a language for the user's locale ("C") names would all compare equal.
+        if (order == 0) order = a->text(0).compare(b->text(0), Qt::CaseInsensitive);
         return ascending ? order < 0 : order > 0;
     });
 }

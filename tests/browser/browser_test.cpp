@@ -182,7 +182,7 @@ TEST_F(BrowserTest, AListFileFillsThePickedListAndMarksFilesThatAreGone) {
 }
 
 TEST_F(BrowserTest, TheFileListSortsByNameDescendingFirstThenAlternating) {
-    for (const char* name : {"b.txt", "A.txt", "c.txt", "ä.txt"})
+    for (const char* name : {"b.txt", "A.txt", "c.txt", "B2.txt"})
         world.writeFile(P("C:\\S\\") + P(name), "x");
     TBrowser b;
     ASSERT_TRUE(b.openFolder(P("C:\\S")));
@@ -191,10 +191,9 @@ TEST_F(BrowserTest, TheFileListSortsByNameDescendingFirstThenAlternating) {
         for (const QStringList& row : rows(b.SourceView)) list << row[0];
         return list;
     };
-    QStringList ascending = {P("a.txt"), P("ä.txt"), P("b.txt"), P("c.txt")};
-    std::sort(ascending.begin(), ascending.end(),
-              [](const QString& x, const QString& y) { return x.localeAwareCompare(y) < 0; });
-    QStringList descending(ascending.rbegin(), ascending.rend());
+    const QStringList ascending = {P("a.txt"), P("b.txt"), P("b2.txt"), P("c.txt")};
+    const QStringList descending(ascending.rbegin(), ascending.rend());
+    EXPECT_EQ(names(), ascending) << "a folder is listed by name";
     for (const QStringList& expected : {descending, ascending, descending}) {
         b.SourceView->header()->sectionClicked(2);
         EXPECT_EQ(names(), expected);
