@@ -107,9 +107,14 @@ TEST_F(BrowserTest, EveryWayOfPickingAddsAFileOnceWithItsFullPathInLowerCase) {
     EXPECT_TRUE(b.DestViewDragOver(b.DestView));
     EXPECT_FALSE(b.DestViewDragOver(b.TreeView1));
     EXPECT_FALSE(b.DestViewDragOver(nullptr));
+    // Remove Selection takes the selected entry out, and nothing without a selection.
+    b.DestView->topLevelItem(1)->setSelected(true);
+    b.RemoveSelection1->trigger();
+    b.RemoveSelection1->trigger();
+    EXPECT_EQ(b.pickedFiles(), (QStringList{P("c:\\data\\notes.txt"), P("c:\\other\\notes.txt")}));
     // A double click with nothing selected picks nothing.
     b.SourceView->clearSelection();
-    b.DestView->clear();
+    b.ToolButton2->click();  // Clear All
     b.SourceViewDblClick();
     EXPECT_EQ(b.DestView->topLevelItemCount(), 0);
 }
