@@ -11,12 +11,14 @@ namespace harbex {
 ShellFileInfo ShellInfoOf(const QString& programPath) {
     const QString host = Files().toHost(programPath);
     if (host.isEmpty()) return {};
-    const QFileInfo info(host);
-    // The type name comes from the file's name first and its content second, as a file
-    // manager names it; the provider gives the icon the desktop's theme shows for that type.
+    // The type comes from the name alone, as a file manager's list shows it: looking into every
+    // file of a big folder would keep the window waiting.
     const QMimeDatabase types;
-    const QFileIconProvider icons;
-    return {icons.icon(info), types.mimeTypeForFile(info).comment()};
+    const QMimeType type = types.mimeTypeForFile(QFileInfo(host), QMimeDatabase::MatchExtension);
+    QIcon icon = QIcon::fromTheme(type.iconName());
+    if (icon.isNull()) icon = QIcon::fromTheme(type.genericIconName());
+    if (icon.isNull()) icon = QFileIconProvider().icon(QAbstractFileIconProvider::File);
+    return {icon, type.comment()};
 }
 
 }  // namespace harbex
