@@ -48,27 +48,7 @@ Internal%20Compression=0
 Ext%20Util=$(ini "$work/pkzip.exe")
 EOF
 
-"$program" >"$work/out" 2>&1 &
-app=$!
-# Whatever start-up asks is answered with its default button, until the main window has been
-# alone for two seconds.
-quiet=0
-deadline=$((SECONDS + 90))
-while [ $quiet -lt 10 ]; do
-    [ $SECONDS -lt $deadline ] || fail "start-up did not settle"
-    kill -0 "$app" 2>/dev/null || fail "the program ended during start-up"
-    shown=$(dialogs | head -n 1)
-    if [ -n "$shown" ]; then
-        echo "answered: $(xdotool getwindowname "$shown")"
-        xdotool windowfocus "$shown" 2>/dev/null
-        xdotool key Return
-        quiet=0
-        sleep 0.7
-    else
-        [ -n "$(main_window)" ] && quiet=$((quiet + 1))
-        sleep 0.2
-    fi
-done
+start_and_answer "$program"
 main=$(main_window)
 xdotool windowmove "$main" 0 0 windowsize "$main" "$width" "$height"
 sleep 1

@@ -75,3 +75,26 @@ dialogs() {  # visible windows other than the main window
         [ "$w" != "$main" ] && echo "$w"
     done
 }
+
+# Starts the program (output to $work/out, process id in $app) and answers whatever start-up
+# asks with its default button, until the main window has been alone for two seconds.
+start_and_answer() {
+    local quiet=0 deadline=$((SECONDS + 90)) shown
+    "$1" >"$work/out" 2>&1 &
+    app=$!
+    while [ $quiet -lt 10 ]; do
+        [ $SECONDS -lt $deadline ] || fail "start-up did not settle"
+        kill -0 "$app" 2>/dev/null || fail "the program ended during start-up"
+        shown=$(dialogs | head -n 1)
+        if [ -n "$shown" ]; then
+            echo "answered: $(xdotool getwindowname "$shown")"
+            xdotool windowfocus "$shown" 2>/dev/null
+            xdotool key Return
+            quiet=0
+            sleep 0.7
+        else
+            [ -n "$(main_window)" ] && quiet=$((quiet + 1))
+            sleep 0.2
+        fi
+    done
+}

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "commonfiles/commonfiles.h"
+#include "browser/filebrowser.h"
 #include "drives/dailyfolders.h"
 #include "drives/drivediscovery.h"
 #include "drives/drivelists.h"
@@ -34,6 +35,7 @@
 #include "sets/setcommands.h"
 #include "sets/setreaderwriter.h"
 #include "sets/setsummary.h"
+#include "tools/launchatstartup.h"
 #include "tools/rizivezur.h"
 #include "ui/archivesform.h"
 #include "wizard/sourcepages.h"
@@ -63,7 +65,9 @@ THarbexZoDi::THarbexZoDi(QWidget* parent)
       exporter_(std::make_unique<Exporter>(*this)),
       backupRun_(std::make_unique<BackupRun>(*this)),
       wizard_(std::make_unique<Wizard>(*this)),
-      commonFiles_(std::make_unique<CommonFiles>(*this)) {
+      commonFiles_(std::make_unique<CommonFiles>(*this)),
+      fileBrowser_(std::make_unique<FileBrowser>(*this)),
+      launcher_(std::make_unique<LaunchAtStartUp>(*this)) {
     setWindowTitle(QStringLiteral("Harbex"));
     resize(860, 560);
     settings = AppSettings::Defaults(programFolder(), CurrentPlatform().defaults);
@@ -145,6 +149,8 @@ void THarbexZoDi::buildCommands() {
     Compressor& zip = *compressor_;
     add("CreateZipFiles", "Create Zip Files", "Create Zip Files", [&zip] { zip.ZipupClick(); });
     add("Zipup", "Create Zip Files", "Create Zip Files", [&zip] { zip.ZipupClick(); });
+    add("FileBrowserBtn", "File Browser", "Build your backup from randomly selected files",
+        [this] { fileBrowser_->FileBrowserBtnClick(); });
     add("ArchiveBtn", "Named Archive Editor", "Opens the Named Archive Editor",
         [this] { archiveNames_->ArchiveClick(); });
     add("ExportFiles", "Export Files", "Copy the collected files to their destinations",
@@ -240,6 +246,7 @@ void THarbexZoDi::buildToolBar() {
         {"LoadSet", QStyle::SP_DialogOpenButton},
         {"Savebkset", QStyle::SP_DialogSaveButton},
         {"Collect", QStyle::SP_FileDialogContentsView},
+        {"FileBrowserBtn", QStyle::SP_FileDialogStart},
         {"Zipup", QStyle::SP_DriveHDIcon},
         {"StartExport", QStyle::SP_ArrowForward},
         {"ArchiveBtn", QStyle::SP_FileDialogInfoView},
@@ -310,7 +317,7 @@ void THarbexZoDi::LoadSettings() {
     applyCountdownInterval();
     showSettingsInActions();
     // A stored "StartUp" runs its handling, as checking the box does.
-    if (settings.StartUp) StartUpClick();
+    if (settings.StartUp) launcher_->StartUpClick();
 }
 
 void THarbexZoDi::DelayTimeChange(int seconds) {
@@ -387,16 +394,13 @@ void THarbexZoDi::WizardBtnClick() {
 
 void THarbexZoDi::setStartUp(bool checked) {
     settings.StartUp = checked;
-    StartUpClick();
+    launcher_->StartUpClick();
 }
 
 void THarbexZoDi::SetFileTypeCaptions() {
     commonFiles_->SetFileTypeCaptions();
 }
 
-// ---- features that arrive later ----
-
-void THarbexZoDi::StartUpClick() {}
 void THarbexZoDi::refreshCountdownPanel() {
     if (countdown_) countdown_->refresh();
 }

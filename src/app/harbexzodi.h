@@ -42,6 +42,8 @@ class BackupRun;
 class Wizard;
 class WizardView;
 class CommonFiles;
+class FileBrowser;
+class LaunchAtStartUp;
 
 // Who started the set reader: start-up, the sequencer and the set commands pass the status panel
 // that names the set file; the menu and toolbar command passes itself and gets a file dialog.
@@ -104,6 +106,7 @@ class THarbexZoDi : public QMainWindow {
     bool NewSetMode = false;
     bool SinglePageEdit = false;
     bool BrowserFilesChosen = false;
+    bool BrowserCancelled = false;  // the last browse step's browser was not closed with Done
     int WelcomeChoice = 0;
     int NewSetAnswer = 0;  // the new set dialog's last answer, kept across showings
     QString TitleText;
@@ -162,6 +165,8 @@ class THarbexZoDi : public QMainWindow {
     // The toolbar's wizard button, the menu's New and Edit Existing, and the first run: starts
     // the set-up wizard.
     void WizardBtnClick();
+    FileBrowser& fileBrowser() { return *fileBrowser_; }
+    LaunchAtStartUp& launcher() { return *launcher_; }
 
     // ---- operations shared by several subsystems ----
     void LoadSettings();
@@ -197,10 +202,6 @@ class THarbexZoDi : public QMainWindow {
 
     // The common file type check boxes get their captions with the extension lists.
     void SetFileTypeCaptions();
-
-    // Operations of features that are not part of this build yet. Each does the least that
-    // keeps its callers correct and is replaced when its feature arrives.
-    void StartUpClick();  // launch at start-up
 
     // Work is in progress (a collection, a backup run, start-up).
     bool RunInProgress() const { return runsInProgress_ > 0; }
@@ -259,6 +260,8 @@ class THarbexZoDi : public QMainWindow {
     std::unique_ptr<Wizard> wizard_;
     WizardView* wizardView_ = nullptr;
     std::unique_ptr<CommonFiles> commonFiles_;
+    std::unique_ptr<FileBrowser> fileBrowser_;
+    std::unique_ptr<LaunchAtStartUp> launcher_;
     QStackedWidget* middle_ = nullptr;
     QLabel* centralText_ = nullptr;
     OptionsPanel* options_ = nullptr;

@@ -21,11 +21,14 @@ void BackupRun::DoAllClick(RunSender sender) {
     const QScopedValueRollback<bool> running(running_, true);
     const THarbexZoDi::RunScope scope(z_);
     z_.TempArchives.clear();
+    MissingSources.clear();
     if (!buildBackupList()) return;
     if (!z_.model.Zipped) {
         z_.exporter().ExportFiles(sender);
         return;
     }
+    // A listed file that is gone cannot go into the archive; the report must still name it.
+    const QStringList listed = z_.model.Extensions == 0 ? QStringList() : z_.BackupSet;
     // Shown in every mode: an unattended compressed run that stops here must not pass unnoticed.
     if (!z_.compressor().CompressFiles()) {
         Prompts().message(QStringLiteral("File Compression error, Backup aborted"));
@@ -34,6 +37,8 @@ void BackupRun::DoAllClick(RunSender sender) {
     // The backup list now holds the archives this run made in the temporary folder: the only
     // archives that deleting temporary files after the export may remove.
     z_.TempArchives = z_.BackupSet;
+    for (const QString& file : listed)
+        if (!Files().fileExists(file)) MissingSources << file;
     WaitSeconds(1);
     z_.exporter().ExportFiles(sender);
 }

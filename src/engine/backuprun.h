@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "engine/exporter.h"
 
@@ -16,6 +17,10 @@ class BackupRun {
 
     // "Backup All", "Start Backup" and the end of a countdown (no sender).
     void DoAllClick(RunSender sender);
+
+    // Files of a browser or common-files list that were gone when a compressed run packed the
+    // list: the archive lacks them, and the export lists them with the files it did not find.
+    QStringList MissingSources;
 
   private:
     // False when the run must not go on (a folder of the set could not be read, or the program

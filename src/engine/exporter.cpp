@@ -6,6 +6,7 @@
 #include "app/harbexzodi.h"
 #include "drives/dailyfolders.h"
 #include "drives/drivelists.h"
+#include "engine/backuprun.h"
 #include "engine/collector.h"
 #include "log/runlogbook.h"
 #include "platform/filecopy.h"
@@ -176,6 +177,7 @@ void Exporter::exportToDrive(const QString& drive, const QStringList& list) {
     }
     // Files whose renamed copy could not be made are not in the list, and not backed up.
     for (const QString& missed : z_.MissedDuplicates) z_.collectset << missed;
+    for (const QString& missing : z_.backupRun().MissingSources) z_.collectset << missing;
 }
 
 const QString& Exporter::sourceHost(qsizetype index, const QString& entry) {

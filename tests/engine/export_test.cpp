@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,6 +16,7 @@
 #include "platform/filecopy.h"
 #include "schedule/sequencelist.h"
 #include "support/programtexts.h"
+#include "support/readonlyfolder.h"
 
 namespace harbex::test {
 namespace {
@@ -126,31 +124,14 @@ class ExportDrill : public ExportTest, public ::testing::WithParamInterface<Dril
   protected:
     ~ExportDrill() override {
         // The folder made read-only by a drill must go with the test machine.
-        const int fd = ::open(QFile::encodeName(world.host(P("F:\\Monday"))), O_RDONLY);
-        int flags = 0;
-        if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 && (flags & FS_IMMUTABLE_FL)) {
-            flags &= ~FS_IMMUTABLE_FL;
-            ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
-        }
-        if (fd >= 0) ::close(fd);
-        QFile::setPermissions(world.host(P("F:\\Monday")),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        MakeFolderWritable(world.host(P("F:\\Monday")));
         const rlimit none{RLIM_INFINITY, RLIM_INFINITY};
         setrlimit(RLIMIT_FSIZE, &none);
     }
 };
 
 void MakeReadOnly(TestWorld& w) {
-    const QString folder = w.host(P("F:\\Monday"));
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-    if (::geteuid() != 0) return;
-    // Permissions do not stop the superuser; the immutable flag does.
-    const int fd = ::open(QFile::encodeName(folder), O_RDONLY);
-    int flags = 0;
-    ASSERT_EQ(::ioctl(fd, FS_IOC_GETFLAGS, &flags), 0);
-    flags |= FS_IMMUTABLE_FL;
-    ASSERT_EQ(::ioctl(fd, FS_IOC_SETFLAGS, &flags), 0);
-    ::close(fd);
+    ASSERT_TRUE(MakeFolderReadOnly(w.host(P("F:\\Monday"))));
 }
 
 TEST_P(ExportDrill, AFailedCopyKeepsTheOldCopyAndIsReportedFailed) {
@@ -302,8 +283,7 @@ TEST_F(ExportTest, NothingCollectedIsLoggedAndShownOutsideSequencingOnly) {
                   sequencing ? QStringList() : QStringList{P("Export Failed No files Collected")});
         // In sequencing mode the step after the export goes on to the day's next entry; with
         // none left the day is over.
-        EXPECT_EQ(z->panels[4],
-                  sequencing ? P("Todays Backups finished") : P("Backup complete"));
+        EXPECT_EQ(z->panels[4], sequencing ? P("Todays Backups finished") : P("Backup complete"));
     }
 }
 

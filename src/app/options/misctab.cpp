@@ -31,10 +31,6 @@ QList<QCheckBox*> SettingBoxes(THarbexZoDi& z, OptionsBinder& b) {
     QCheckBox* startUp = b.check(
         QStringLiteral("StartUp"), QStringLiteral("Launch Harbex when Windows starts"),
         [&z] { return z.settings.StartUp; }, [&z](bool checked) { z.setStartUp(checked); });
-    // Registering the program at start-up comes with a later version; the stored choice shows.
-    startUp->setEnabled(false);
-    startUp->setToolTip(
-        QStringLiteral("Launching at start-up is not available in this version yet"));
     return {
         setting("AbortBox", "&Abort Backups on Network Errors", &AppSettings::AbortBox),
         setting("MoveDrives", "&Move Disconnected Drives to List (Don't Delete)",
