@@ -3,6 +3,7 @@
 #include "app/options/optionspanel.h"
 
 #include "app/countdownpanel.h"
+#include "app/desktopnotices.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -57,7 +58,8 @@ THarbexZoDi::THarbexZoDi(QWidget* parent)
       dailyFolders_(std::make_unique<DailyFolders>(*this)),
       monitor_(std::make_unique<RizIvezur>(*this)),
       exporter_(std::make_unique<Exporter>(*this)),
-      backupRun_(std::make_unique<BackupRun>(*this)) {
+      backupRun_(std::make_unique<BackupRun>(*this)),
+      notices_(std::make_unique<DesktopNotices>(*this)) {
     setWindowTitle(QStringLiteral("Harbex"));
     resize(860, 560);
     settings = AppSettings::Defaults(programFolder(), CurrentPlatform().defaults);

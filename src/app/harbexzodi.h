@@ -39,6 +39,7 @@ class DailyFolders;
 class RizIvezur;
 class Exporter;
 class BackupRun;
+class DesktopNotices;
 
 // Who started the set reader: start-up, the sequencer and the set commands pass the status panel
 // that names the set file; the menu and toolbar command passes itself and gets a file dialog.
@@ -153,6 +154,7 @@ class THarbexZoDi : public QMainWindow {
     RizIvezur& monitor() { return *monitor_; }
     Exporter& exporter() { return *exporter_; }
     BackupRun& backupRun() { return *backupRun_; }
+    DesktopNotices& notices() { return *notices_; }
 
     // ---- operations shared by several subsystems ----
     void LoadSettings();
@@ -205,6 +207,8 @@ class THarbexZoDi : public QMainWindow {
     bool event(QEvent* event) override;
 
   private:
+    // The run from the command line takes the start-up steps it needs.
+    friend class HeadlessRun;
     void buildCommands();
     void buildMenus();
     void buildToolBar();
@@ -246,6 +250,7 @@ class THarbexZoDi : public QMainWindow {
     std::unique_ptr<RizIvezur> monitor_;
     std::unique_ptr<Exporter> exporter_;
     std::unique_ptr<BackupRun> backupRun_;
+    std::unique_ptr<DesktopNotices> notices_;
     QStackedWidget* middle_ = nullptr;
     QLabel* centralText_ = nullptr;
     OptionsPanel* options_ = nullptr;
