@@ -202,6 +202,16 @@ int HeadlessRun::finish(THarbexZoDi& z, qsizetype firstLine) {
         out_ << "Failed backups               " << outcome.failed << '\n';
     }
     int code = outcome.exported && outcome.allCopiesGood() ? kRunAllGood : kRunFailures;
+    // Who reads only standard error (cron mails it) learns that this run needs a look.
+    if (code == kRunFailures)
+        err_ << "harbex: the backup of " << z.busFile() << " had problems: "
+             << (outcome.exported
+                     ? QString::number(outcome.failed) + QStringLiteral(" copies failed, ") +
+                           QString::number(outcome.notFound) +
+                           QStringLiteral(" files not found, ") + QString::number(outcome.done) +
+                           QStringLiteral(" copies checked OK")
+                     : QStringLiteral("it stopped before copying"))
+             << "; see " << Files().toHost(z.settings.LogFileName) << Qt::endl;
     // The export saved the log already; a run that stopped early has not, and a failed save
     // must not pass unnoticed.
     QString error;

@@ -1,6 +1,7 @@
 #include "platform/headless.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
@@ -89,11 +90,20 @@ bool RunLock::tryLock(QString* holder) {
     qint64 pid = 0;
     QString host;
     QString application;
-    if (lock_->getLockInfo(&pid, &host, &application))
+    if (lock_->getLockInfo(&pid, &host, &application)) {
         *holder = QStringLiteral("process ") + QString::number(pid) +
                   (host.isEmpty() ? QString() : QStringLiteral(" on ") + host);
-    else
-        *holder = QStringLiteral("another process");
+        return false;
+    }
+    // A lock file without its owner's details was left by a process that died while writing
+    // it (a living one writes them at once); it must not keep the set from running for ever.
+    constexpr qint64 kUnreadableLockSecs = 10;
+    if (QFileInfo(file_).lastModified().secsTo(QDateTime::currentDateTime()) >
+        kUnreadableLockSecs) {
+        lock_->removeStaleLockFile();
+        if (lock_->tryLock(0)) return true;
+    }
+    *holder = QStringLiteral("another process");
     return false;
 }
 

@@ -96,7 +96,9 @@ TEST_F(HeadlessRunTest, ExitCodeStandardOutputAndLogFollowTheRun) {
          {report + spec + P("D:\\Gone\\report.txt FAILED"), notes + ok + P("notes.txt OK"),
           notes + spec + P("D:\\Gone\\notes.txt FAILED"), P("Files backed up successfully 2"),
           P("Failed backups               2")},
-         P(""),
+         P("harbex: the backup of C:\\Sets\\ASpecificFolderIsMissing.bus had problems: 2 copies "
+           "failed, 0 files not found, 2 copies checked OK; see ") +
+             world.host(P("C:\\Harbex\\Harbex.log")),
          {notes + spec + P("D:\\Gone\\notes.txt FAILED"), P("Failed backups               2")}},
         {"TheOnlyDriveIsUnreachable",
          SetText("F:", "F:\\Copies", false),
@@ -178,6 +180,17 @@ TEST_F(HeadlessRunTest, ASecondRunOfTheSameSetIsRefusedWhileTheFirstRunsAndAStal
     stale.close();
     EXPECT_EQ(run(P("C:\\Sets\\nightly.bus")).code, 0);
     EXPECT_FALSE(QFile::exists(probe.fileName())) << "the lock goes with the run";
+
+    // A lock file its process died before writing: refused while it may still be written, taken
+    // over once it is old.
+    for (const auto& [age, code] : {std::pair{0, 2}, std::pair{60, 0}}) {
+        QFile empty(probe.fileName());
+        ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+        empty.setFileTime(QDateTime::currentDateTime().addSecs(-age),
+                          QFileDevice::FileModificationTime);
+        empty.close();
+        EXPECT_EQ(run(P("C:\\Sets\\nightly.bus")).code, code) << age;
+    }
     EXPECT_TRUE(world.prompter().records().isEmpty());
 }
 
