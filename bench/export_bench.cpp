@@ -55,9 +55,12 @@ double CopyTree(const QString& root, const QString& into) {
     return TimeProgram(QStringLiteral("cp"), {QStringLiteral("-r"), root, into});
 }
 
+// A target of 0 prints the ratio alone.
 void Compare(const char* what, double harbexMs, double cpMs, double target) {
-    std::printf("%s: harbex %.0f ms, cp -r %.0f ms, ratio %.2f (target at most %.2f)\n", what,
-                harbexMs, cpMs, cpMs > 0 ? harbexMs / cpMs : 0.0, target);
+    std::printf("%s: harbex %.0f ms, cp -r %.0f ms, ratio %.2f", what, harbexMs, cpMs,
+                cpMs > 0 ? harbexMs / cpMs : 0.0);
+    if (target > 0) std::printf(" (target at most %.2f)", target);
+    std::printf("\n");
     std::fflush(stdout);
 }
 
@@ -122,7 +125,7 @@ void BigFiles(const QString& root) {
                 qPrintable(SummaryLine(z)));
     const double cpMs = CopyTree(tree, root + QStringLiteral("/D/cp"));
     Compare("big", exportMs, cpMs, 1.15);
-    Compare("big verified", verifiedMs, cpMs, 2.5);
+    Compare("big verified", verifiedMs, cpMs, 0);
     std::printf("big: content verification costs %.2f times the export without it\n",
                 exportMs > 0 ? verifiedMs / exportMs : 0.0);
     InstallPlatform(nullptr);
