@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages Harbex needs to build, run and test, skipping those already present.
 # Uses sudo when not run as root.
 set -e
-PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libzip-dev zlib1g-dev unzip zip python3 googletest libgtest-dev libgmock-dev xvfb xdotool desktop-file-utils libglib2.0-bin"
+PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libzip-dev zlib1g-dev unzip zip python3 googletest libgtest-dev libgmock-dev xvfb xdotool dbus-daemon desktop-file-utils appstream libglib2.0-bin"
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

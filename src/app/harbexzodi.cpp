@@ -3,6 +3,7 @@
 #include "app/options/optionspanel.h"
 
 #include "app/countdownpanel.h"
+#include "app/desktopnotices.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -67,7 +68,8 @@ THarbexZoDi::THarbexZoDi(QWidget* parent)
       wizard_(std::make_unique<Wizard>(*this)),
       commonFiles_(std::make_unique<CommonFiles>(*this)),
       fileBrowser_(std::make_unique<FileBrowser>(*this)),
-      launcher_(std::make_unique<LaunchAtStartUp>(*this)) {
+      launcher_(std::make_unique<LaunchAtStartUp>(*this)),
+      notices_(std::make_unique<DesktopNotices>(*this)) {
     setWindowTitle(QStringLiteral("Harbex"));
     resize(860, 560);
     settings = AppSettings::Defaults(programFolder(), CurrentPlatform().defaults);

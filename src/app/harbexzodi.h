@@ -44,6 +44,7 @@ class WizardView;
 class CommonFiles;
 class FileBrowser;
 class LaunchAtStartUp;
+class DesktopNotices;
 
 // Who started the set reader: start-up, the sequencer and the set commands pass the status panel
 // that names the set file; the menu and toolbar command passes itself and gets a file dialog.
@@ -165,6 +166,7 @@ class THarbexZoDi : public QMainWindow {
     // The toolbar's wizard button, the menu's New and Edit Existing, and the first run: starts
     // the set-up wizard.
     void WizardBtnClick();
+    DesktopNotices& notices() { return *notices_; }
     FileBrowser& fileBrowser() { return *fileBrowser_; }
     LaunchAtStartUp& launcher() { return *launcher_; }
 
@@ -216,6 +218,8 @@ class THarbexZoDi : public QMainWindow {
     bool event(QEvent* event) override;
 
   private:
+    // The run from the command line takes the start-up steps it needs.
+    friend class HeadlessRun;
     void buildCommands();
     void buildMenus();
     void buildToolBar();
@@ -262,6 +266,7 @@ class THarbexZoDi : public QMainWindow {
     std::unique_ptr<CommonFiles> commonFiles_;
     std::unique_ptr<FileBrowser> fileBrowser_;
     std::unique_ptr<LaunchAtStartUp> launcher_;
+    std::unique_ptr<DesktopNotices> notices_;
     QStackedWidget* middle_ = nullptr;
     QLabel* centralText_ = nullptr;
     OptionsPanel* options_ = nullptr;

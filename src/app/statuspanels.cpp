@@ -85,6 +85,7 @@ void StatusPanels::set(int panel, const QString& text) {
     else
         texts_[panel] = text;
     show(panel);
+    if (onChange_) onChange_(panel);
 }
 
 QString StatusPanels::text(int panel) const {

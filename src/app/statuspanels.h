@@ -30,6 +30,9 @@ class StatusPanels {
     QString operator[](int panel) const { return text(panel); }
     // Draws the bar at once, for progress shown in the middle of long work.
     void repaint();
+    // Runs after every write of a panel, with the panel's number (the tray icon follows the
+    // status that way).
+    void setOnChange(std::function<void(int)> onChange) { onChange_ = std::move(onChange); }
 
   private:
     struct Binding {
@@ -40,6 +43,7 @@ class StatusPanels {
     std::array<Binding, kCount> bindings_;
     std::array<QLabel*, kCount> labels_{};
     QStatusBar* bar_ = nullptr;
+    std::function<void(int)> onChange_;
 };
 
 }  // namespace harbex

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QSet>
+#include <algorithm>
 
 #include "app/harbexzodi.h"
 #include "drives/dailyfolders.h"
@@ -10,6 +11,7 @@
 #include "engine/collector.h"
 #include "log/runlogbook.h"
 #include "platform/filecopy.h"
+#include "platform/filehash.h"
 #include "platform/platform.h"
 #include "schedule/autoruns.h"
 #include "sets/setcommands.h"
@@ -63,17 +65,24 @@ void Exporter::ExportFiles(RunSender sender) {
         z_.ReportEnd = 1;
         z_.log().StartFreshReport();
     }
+    outcome_ = {};
+    const qsizetype firstLine = z_.log().RunLog.size();
     z_.sets().RefreshOptions();
     z_.view.CheckBar = 0;
     if (z_.BackupSet.isEmpty())
         nothingCollected();
     else
         exportBackupList();
+    // A Clear Log during the run may have taken lines away; the report is what is left of it.
+    const QStringList& runLog = z_.log().RunLog;
+    outcome_.report = runLog.mid(std::min(firstLine, runLog.size()));
+    outcome_.exported = true;
     endOfRun();
     running_ = false;
 }
 
 void Exporter::nothingCollected() {
+    outcome_.nothingCollected = true;
     if (!z_.settings.SequencingMode)
         Prompts().message(QStringLiteral("Export Failed No files Collected"));
     z_.log().add(z_.busFile() + u' ' + NowText() +
@@ -110,12 +119,16 @@ void Exporter::exportBackupList() {
     else
         WaitMilliseconds(200);
     z_.view.CheckBar = 0;
+    if (onCopiesMade) onCopiesMade();
+    // Before the temporary files go: their copies are compared with them.
+    verifyContent();
     // Only now, when every drive has had every file, may the run's own temporary files go.
     deleteTemporaries(list);
     writeReport();
 }
 
 void Exporter::reportAbortedCheck() {
+    outcome_.aborted = true;
     const AppSettings& s = z_.settings;
     const QString monitored = QStringLiteral("Backup aborted - Monitored application Error");
     const QString drives = QStringLiteral("Backup aborted - Please check All Mapped drives");
@@ -154,7 +167,10 @@ void Exporter::exportToDrive(const QString& drive, const QStringList& list) {
         const Source source{sourceHost(i, entry), HostFileSize(sourceHost(i, entry))};
         if (source.size < 0) {
             // A renamed copy that could not be made is reported by the collection already.
-            if (!renamed) z_.collectset << entry;
+            if (!renamed) {
+                z_.collectset << entry;
+                ++outcome_.notFound;
+            }
             continue;
         }
         if (!driveReady) continue;
@@ -176,8 +192,14 @@ void Exporter::exportToDrive(const QString& drive, const QStringList& list) {
         if (!copied) driveReady = HostIsFolder(driveHost);
     }
     // Files whose renamed copy could not be made are not in the list, and not backed up.
-    for (const QString& missed : z_.MissedDuplicates) z_.collectset << missed;
-    for (const QString& missing : z_.backupRun().MissingSources) z_.collectset << missing;
+    for (const QString& missed : z_.MissedDuplicates) {
+        z_.collectset << missed;
+        ++outcome_.notFound;
+    }
+    for (const QString& missing : z_.backupRun().MissingSources) {
+        z_.collectset << missing;
+        ++outcome_.notFound;
+    }
 }
 
 const QString& Exporter::sourceHost(qsizetype index, const QString& entry) {
@@ -193,6 +215,7 @@ bool Exporter::copyTo(const QString& entry, const Source& source, const QString&
     CopyTarget& into = target(folder);
     CopyLine line;
     line.destination = destination;
+    line.hostSource = source.host;
     line.renamed = renamed;
     QString reason = into.missingReason();
     if (into.exists()) {
@@ -200,14 +223,17 @@ bool Exporter::copyTo(const QString& entry, const Source& source, const QString&
         line.copied = copyFile(source, line.hostDestination, &line.bytes, &reason);
     }
     const bool copied = line.copied;
-    if (!z_.settings.EnabLog) return copied;
-    line.text = SourceColumn(entry) + kind + (renamed ? QStringLiteral("RE-NAMED") : QString()) +
-                QStringLiteral(" >") + destination;
-    RunLogBook& log = z_.log();
-    line.logIndex = log.RunLog.size();
-    log.add(line.text);
-    // The line itself says FAILED after the check; this says why.
-    if (!line.copied) log.add(QStringLiteral("    Not copied: ") + reason);
+    // Every copy is checked; only a logged one gets a line to mark.
+    if (z_.settings.EnabLog) {
+        line.text = SourceColumn(entry) + kind +
+                    (renamed ? QStringLiteral("RE-NAMED") : QString()) + QStringLiteral(" >") +
+                    destination;
+        RunLogBook& log = z_.log();
+        line.logIndex = log.RunLog.size();
+        log.add(line.text);
+        // The line itself says FAILED after the check; this says why.
+        if (!line.copied) log.add(QStringLiteral("    Not copied: ") + reason);
+    }
     lines_.push_back(std::move(line));
     return copied;
 }
@@ -215,24 +241,53 @@ bool Exporter::copyTo(const QString& entry, const Source& source, const QString&
 bool Exporter::copyFile(const Source& source, const QString& destinationHost, qint64* bytes,
                         QString* reason) {
     HostCopyResult result;
-    if (source.size < kWorkerCopySize) {
-        result = CopyHostFile(source.host, destinationHost, &cancel_);
-    } else {
-        CurrentPlatform().waits->runWhileHandlingMessages(
-            [&] { result = CopyHostFile(source.host, destinationHost, &cancel_); },
-            [this] {
-                // A close asks the copy in progress to give up; the old copy stays as it was.
-                if (z_.StopRequested) cancel_ = true;
-                z_.panels.repaint();
-            },
-            kStatusIntervalMs);
-    }
+    runSized(source.size, [&] { result = CopyHostFile(source.host, destinationHost, &cancel_); });
     if (result.cancelled)
         *reason = QStringLiteral("Harbex was closed during the copy");
     else if (!result.ok)
         *reason = result.error;
     *bytes = result.bytes;
     return result.ok;
+}
+
+void Exporter::runSized(qint64 size, const std::function<void()>& work) {
+    if (size < kWorkerCopySize) {
+        work();
+        return;
+    }
+    CurrentPlatform().waits->runWhileHandlingMessages(
+        work,
+        [this] {
+            // A close asks the work in progress to give up; a copy then leaves the old file.
+            if (z_.StopRequested) cancel_ = true;
+            z_.panels.repaint();
+        },
+        kStatusIntervalMs);
+}
+
+QByteArray Exporter::contentHash(const QString& host, qint64 size) {
+    QByteArray hash;
+    runSized(size, [&] { hash = HostFileHash(host, &cancel_); });
+    return hash;
+}
+
+void Exporter::verifyContent() {
+    if (!z_.settings.VerifyContent || z_.StopRequested) return;
+    z_.panels.set(4, QStringLiteral("Verifying copies by content"));
+    z_.panels.repaint();
+    // Each source is read once, however many copies it has.
+    QHash<QString, QByteArray> sources;
+    for (CopyLine& line : lines_) {
+        if (!line.copied) continue;
+        if (z_.StopRequested) break;
+        auto known = sources.constFind(line.hostSource);
+        if (known == sources.constEnd())
+            known = sources.insert(line.hostSource, contentHash(line.hostSource, line.bytes));
+        const QByteArray copy = contentHash(line.hostDestination, line.bytes);
+        // A source that cannot be read back proves nothing about its copy.
+        line.contentOk = !known->isEmpty() && *known == copy;
+        pacer_.step();
+    }
 }
 
 CopyTarget& Exporter::target(const QString& folder) {
@@ -257,7 +312,10 @@ void Exporter::deleteTemporaries(const QStringList& list) {
 }
 
 void Exporter::writeReport() {
-    if (!z_.settings.EnabLog) return;
+    if (!z_.settings.EnabLog) {
+        validate();
+        return;
+    }
     RunLogBook& log = z_.log();
     const QStringList& fails = z_.collectset;
     if (fails.size() > 1) {
@@ -271,29 +329,31 @@ void Exporter::writeReport() {
                                     : static_cast<int>(lines_.front().logIndex);
     z_.ReportEnd = static_cast<int>(log.RunLog.size() - 1);
     z_.panels.set(4, QStringLiteral("Validating Backup"));
-    int done = 0;
-    int failed = 0;
-    int renamed = 0;
-    validate(&done, &failed, &renamed);
-    log.add(QStringLiteral("Total Backups to be done     ") + QString::number(done + failed));
-    log.add(QStringLiteral("Files backed up successfully ") + QString::number(done));
-    log.add(QStringLiteral("Failed backups               ") + QString::number(failed));
-    log.add(QStringLiteral("Duplicate Files Re-named     ") + QString::number(renamed));
+    validate();
+    const ExportOutcome& o = outcome_;
+    log.add(QStringLiteral("Total Backups to be done     ") + QString::number(o.done + o.failed));
+    log.add(QStringLiteral("Files backed up successfully ") + QString::number(o.done));
+    log.add(QStringLiteral("Failed backups               ") + QString::number(o.failed));
+    log.add(QStringLiteral("Duplicate Files Re-named     ") + QString::number(o.renamed));
     log.add(QStringLiteral("-------------  END ------------------------"));
     log.add(QString());
     z_.ReportEnd = static_cast<int>(log.RunLog.size());
 }
 
-void Exporter::validate(int* done, int* failed, int* renamed) {
+void Exporter::validate() {
     QStringList& runLog = z_.log().RunLog;
     for (const CopyLine& line : lines_) {
         // Only a copy this run made counts, and only when the file is there, whole.
-        const bool ok = line.copied && HostFileSize(line.hostDestination) == line.bytes;
-        ++(ok ? *done : *failed);
-        if (line.renamed) ++*renamed;
+        const bool whole = line.copied && HostFileSize(line.hostDestination) == line.bytes;
+        const bool ok = whole && line.contentOk;
+        ++(ok ? outcome_.done : outcome_.failed);
+        if (line.renamed) ++outcome_.renamed;
         // A Clear Log during the run took earlier lines away; the rest are still marked.
-        if (line.logIndex < runLog.size() && runLog[line.logIndex] == line.text)
-            runLog[line.logIndex] += ok ? QStringLiteral(" OK") : QStringLiteral(" FAILED");
+        if (line.logIndex >= 0 && line.logIndex < runLog.size() &&
+            runLog[line.logIndex] == line.text)
+            runLog[line.logIndex] += ok      ? QStringLiteral(" OK")
+                                     : whole ? QStringLiteral(" FAILED (content)")
+                                             : QStringLiteral(" FAILED");
         pacer_.step();
     }
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -19,6 +20,22 @@ class CopyTarget;
 // (no sender) add to the log as it is.
 enum class RunSender { None, BackupAll, StartBackup, ExportCommand };
 
+// What one export achieved, for those who report a run elsewhere than in the log (the headless
+// run's exit code and output, the desktop notification). Counted whether or not logging is on.
+struct ExportOutcome {
+    int done = 0;           // copies that validated
+    int failed = 0;         // copies that did not
+    int renamed = 0;        // copies of renamed duplicates
+    int notFound = 0;       // backup list entries that were missing when a drive was served
+    bool exported = false;  // an export ran to its end
+    bool nothingCollected = false;
+    bool aborted = false;  // the drive check stopped the export before any copy
+    QStringList report;    // the export's own lines of the RunLog, as they were validated
+    bool allCopiesGood() const {
+        return !nothingCollected && !aborted && failed == 0 && notFound == 0 && done > 0;
+    }
+};
+
 // The export step: copies every file of the backup list to the daily folder of the day on each
 // active drive and to the specific folders on that drive, logs one line per copy, checks every
 // copy, adds the report to the run log and ends the run.
@@ -30,6 +47,13 @@ class Exporter {
     void ExportFiles(RunSender sender);
     // Whether an export is in progress (a second one is not started inside it).
     bool running() const { return running_; }
+    // The outcome of the last export.
+    const ExportOutcome& lastOutcome() const { return outcome_; }
+    // A run that may stop before its export starts from no outcome.
+    void forgetOutcome() { outcome_ = {}; }
+    // Runs after the copies of an export and before they are checked: the moment another program
+    // could change a copy behind the export's back.
+    std::function<void()> onCopiesMade;
 
   private:
     // One logged copy and what became of it; validation looks at these and at nothing else.
@@ -38,8 +62,10 @@ class Exporter {
         QString text;
         QString destination;
         QString hostDestination;
+        QString hostSource;
         bool renamed = false;
         bool copied = false;
+        bool contentOk = true;  // read back and equal to its source, when that is checked
         qint64 bytes = 0;
     };
     void nothingCollected();
@@ -59,10 +85,15 @@ class Exporter {
                 const QString& kind, bool renamed);
     bool copyFile(const Source& source, const QString& destinationHost, qint64* bytes,
                   QString* reason);
+    // Runs work on a worker thread for files of a size worth it, keeping the window alive.
+    void runSized(qint64 size, const std::function<void()>& work);
+    // Reads every copy back and compares it with its source ("Verify copies by content").
+    void verifyContent();
+    QByteArray contentHash(const QString& host, qint64 size);
     CopyTarget& target(const QString& folder);
     void deleteTemporaries(const QStringList& list);
     void writeReport();
-    void validate(int* done, int* failed, int* renamed);
+    void validate();
     void endOfRun();
 
     THarbexZoDi& z_;
@@ -72,6 +103,7 @@ class Exporter {
     std::vector<QString> sourceHosts_;
     std::atomic<bool> cancel_{false};
     ProgressPacer pacer_;
+    ExportOutcome outcome_;
 };
 
 }  // namespace harbex

@@ -1,5 +1,6 @@
 #include "schedule/autoruns.h"
 
+#include "app/desktopnotices.h"
 #include "app/harbexzodi.h"
 #include "engine/backuprun.h"
 #include "log/runlogbook.h"
@@ -61,7 +62,9 @@ void AutoRuns::TimerTimeout() {
         return;
     }
     expiryWaiting_ = false;
+    z_.exporter().forgetOutcome();
     z_.backupRun().DoAllClick(RunSender::None);
+    z_.notices().AutomaticRunFinished(z_.exporter().lastOutcome());
     // The automatic close that follows must not stop at the summary.
     if (z_.settings.QuitAfterAuto && !z_.settings.SequencingMode) z_.SummaryStale = false;
 }

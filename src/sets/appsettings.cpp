@@ -22,8 +22,8 @@ struct Entry {
 };
 
 // The values in the order LoadSettings reads them. Defaults come from AppSettings::Defaults.
-const std::array<Entry, 34>& Table() {
-    static const std::array<Entry, 34> table = {{
+const std::array<Entry, 35>& Table() {
+    static const std::array<Entry, 35> table = {{
         {"First", "First", &AppSettings::First},
         {"Bus File", "Bus File", &AppSettings::BusFile},
         {"Timer Interval", "Timer Interval", &AppSettings::TimerInterval},
@@ -58,6 +58,7 @@ const std::array<Entry, 34>& Table() {
         {"V Options", "V Options", &AppSettings::ViewOptions, -1, 1},
         {"L Count", "L Count", &AppSettings::LogCounter},
         {"L Drive", "L Drive", &AppSettings::LastDrive, 0, 23, true},
+        {"Verify Content", "Verify Content", &AppSettings::VerifyContent},
     }};
     return table;
 }

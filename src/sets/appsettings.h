@@ -61,6 +61,8 @@ struct AppSettings {
     int ViewOptions = 1;  // 0 or 1
     int LogCounter = 0;
     int LastDrive = 0;  // 0 "C" to 23 "Z", -1 no choice
+    // Read every copy back after a run and compare it with its source.
+    bool VerifyContent = false;
     // Not stored: back in their design state at every start.
     bool LogNetSearch = false;   // show the raw network search on the Diags tab
     bool Showneterrors = false;  // report a failed or cancelled drive mapping

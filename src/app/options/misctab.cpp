@@ -59,6 +59,7 @@ QList<QCheckBox*> SettingBoxes(THarbexZoDi& z, OptionsBinder& b) {
             [&z] { return z.settings.LocalMode; }, [&z](bool checked) { z.setLocalMode(checked); }),
         setting("NoAB", "&Ignore A and B Drives", &AppSettings::NoAB),
         setting("LogNetSearch", "Log Networ&k search output", &AppSettings::LogNetSearch),
+        setting("VerifyContent", "Verify copies by content", &AppSettings::VerifyContent),
     };
 }
 
