@@ -11,16 +11,9 @@ set -u
 
 program=${1:?usage: $0 path/to/harbex [screenshot folder]}
 shots=${2:-}
-for tool in Xvfb xdotool; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIPPED: $tool is not installed (scripts/install-deps.sh installs it)"
-        exit 77
-    fi
-done
-[ -n "$shots" ] && ! command -v import >/dev/null && shots=""
-
 # shellcheck source=virtual-display.sh
 . "$(dirname "$0")/virtual-display.sh"
+check_display_tools
 make_work
 fail() {
     echo "FAILED: $*"

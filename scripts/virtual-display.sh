@@ -1,6 +1,18 @@
 # Shared by the scripts that drive the real program on a virtual display; sourced, not run.
 # The caller defines fail(); make_work gives it the work folder and the clean-up at the end.
 
+# Ends the script as skipped (77) when the tools for a virtual display are missing; without the
+# screenshot tool, $shots is cleared and no screenshots are taken.
+check_display_tools() {
+    for tool in Xvfb xdotool; do
+        if ! command -v "$tool" >/dev/null; then
+            echo "SKIPPED: $tool is not installed (scripts/install-deps.sh installs it)"
+            exit 77
+        fi
+    done
+    if [ -n "${shots:-}" ] && ! command -v import >/dev/null; then shots=""; fi
+}
+
 # A temporary work folder in $work. When the script ends, the program ($app) and the display
 # ($xvfb) are stopped and the folder is removed.
 make_work() {

@@ -16,10 +16,10 @@ TWizardPrompt::TWizardPrompt(bool newSet, QWidget* parent)
     QFont bold = Heading->font();
     bold.setBold(true);
     Heading->setFont(bold);
-    Dump = choiceButton(QStringLiteral("Discard"), kDiscard);
-    SaveSettings = choiceButton(QStringLiteral("Save"), kSave);
-    Replace = choiceButton(QStringLiteral("Update"), kUpdate);
-    EditSeqBtn = choiceButton(QStringLiteral("Edit Sequence"), kEditSequence);
+    Dump = choiceButton(QStringLiteral("&Discard"), kDiscard);
+    SaveSettings = choiceButton(QStringLiteral("&Save"), kSave);
+    Replace = choiceButton(QStringLiteral("&Update"), kUpdate);
+    EditSeqBtn = choiceButton(QStringLiteral("&Edit Sequence"), kEditSequence);
     Label3 = new QLabel(newSet ? QStringLiteral("Save the new backup set")
                                : QStringLiteral("Save The new backup set  (You can use a "
                                                 "different name if you choose)"));

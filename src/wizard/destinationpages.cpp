@@ -49,21 +49,13 @@ void DestinationPages::Page7NextClick() {
 void DestinationPages::Page8NextClick() {
     Wizard& w = wizard();
     if (z_.model.DestList.isEmpty()) {
-        const Button answer = Prompts().question(
+        w.askForAnEntry(
             QStringLiteral("You must Select at least one destination folder\r\nClick Ok to select "
                            "folders or Cancel to quit the wizard. "),
-            IconKind::Error, {Button::Ok, Button::Cancel, Button::Help}, 45);
-        if (answer == Button::Ok)
-            w.ShowWizardPage(kPage8);
-        else
-            w.closeWithoutPrompt();
+            45, kPage8);
         return;
     }
-    w.pushHistory(kPage8);
-    if (z_.SinglePageEdit)
-        w.closeWithoutPrompt();
-    else
-        w.ShowWizardPage(kPage9);
+    w.doneOrNext(kPage8, kPage9);
 }
 
 void DestinationPages::Page15NextClick() {

@@ -108,8 +108,9 @@ void BuildPage8(WizardPage& page, THarbexZoDi& z, OptionsBinder& b) {
     QObject::connect(tree, &QTreeWidget::itemExpanded, tree, [&d, &b](QTreeWidgetItem* node) {
         b.change([&] { d.DestFoldersExpanding(node); });
     });
-    QObject::connect(tree, &QTreeWidget::itemClicked, tree,
-                     [&d, &b] { b.change([&] { d.DestFoldersClick(); }); });
+    // Enter on a folder chooses it as a click does, for the keyboard.
+    for (auto signal : {&QTreeWidget::itemClicked, &QTreeWidget::itemActivated})
+        QObject::connect(tree, signal, tree, [&d, &b] { b.change([&] { d.DestFoldersClick(); }); });
     grid->addWidget(tree, 1, 0, 2, 1);
     grid->addWidget(PageText(QStringLiteral("Selected Folders")), 0, 1);
     QListWidget* folders = b.list(QStringLiteral("DestList"), [&z] { return z.model.DestList; });
@@ -119,7 +120,7 @@ void BuildPage8(WizardPage& page, THarbexZoDi& z, OptionsBinder& b) {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(b.button(QStringLiteral("Deletedestbtn"), QStringLiteral("&Delete"),
                                 [&d] { d.DeletedestbtnClick(); }));
-    buttons->addWidget(b.button(QStringLiteral("cleardestbtn"), QStringLiteral("C&lear"),
+    buttons->addWidget(b.button(QStringLiteral("cleardestbtn"), QStringLiteral("Cl&ear"),
                                 [&d] { d.cleardestbtnClick(); }));
     buttons->addWidget(b.button(QStringLiteral("CreateFolderBtn"), QStringLiteral("Create Di&r"),
                                 [&d] { d.CreateFolderBtnClick(); }));
@@ -165,7 +166,7 @@ void BuildPage15(WizardPage& page, THarbexZoDi& z, OptionsBinder& b) {
     activeButtons->addWidget(b.button(QStringLiteral("Deletedrivebtn"), QStringLiteral("&Delete"),
                                       [&lists] { lists.DeleteDriveClick(); }));
     activeButtons->addWidget(PageText(QStringLiteral("Clear the list")));
-    activeButtons->addWidget(b.button(QStringLiteral("Clearallbtn"), QStringLiteral("&Clear All"),
+    activeButtons->addWidget(b.button(QStringLiteral("Clearallbtn"), QStringLiteral("Cl&ear All"),
                                       [&lists] { lists.ClearButClick(); }));
     grid->addLayout(activeButtons, 4, 0);
     grid->addWidget(PageText(QStringLiteral("De-activated Drives")), 5, 0);

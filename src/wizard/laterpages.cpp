@@ -25,44 +25,31 @@ void LaterPages::Page9NextClick() {
         w.ShowWizardPage(kPage10);
 }
 
-void LaterPages::Page10NextClick() {
+// Pages whose single-page edit ends before anything is recorded.
+void LaterPages::endOrMoveOn(int page, int nextPage) {
     Wizard& w = wizard();
     if (z_.SinglePageEdit) {
         w.closeWithoutPrompt();
         return;
     }
-    w.pushHistory(kPage10);
-    w.ShowWizardPage(kPage11);
+    w.pushHistory(page);
+    w.ShowWizardPage(nextPage);
+}
+
+void LaterPages::Page10NextClick() {
+    endOrMoveOn(kPage10, kPage11);
 }
 
 void LaterPages::Page11NextClick() {
-    Wizard& w = wizard();
-    if (z_.SinglePageEdit) {
-        w.closeWithoutPrompt();
-        return;
-    }
-    w.pushHistory(kPage11);
-    w.ShowWizardPage(kPage12);
+    endOrMoveOn(kPage11, kPage12);
 }
 
 void LaterPages::Page12nextClick() {
-    Wizard& w = wizard();
-    w.pushHistory(kPage12);
-    if (z_.SinglePageEdit) {
-        w.closeWithoutPrompt();
-        return;
-    }
-    w.ShowWizardPage(z_.model.autotype == 1 ? kPage13 : kPage14);
+    wizard().doneOrNext(kPage12, z_.model.autotype == 1 ? kPage13 : kPage14);
 }
 
 void LaterPages::page13nextClick() {
-    Wizard& w = wizard();
-    if (z_.SinglePageEdit) {
-        w.closeWithoutPrompt();
-        return;
-    }
-    w.pushHistory(kPage13);
-    w.ShowWizardPage(kPage14);
+    endOrMoveOn(kPage13, kPage14);
 }
 
 void LaterPages::Page16nextClick() {

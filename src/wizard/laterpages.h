@@ -24,6 +24,7 @@ class LaterPages {
 
   private:
     Wizard& wizard();
+    void endOrMoveOn(int page, int nextPage);
     THarbexZoDi& z_;
 };
 

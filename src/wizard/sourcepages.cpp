@@ -149,24 +149,15 @@ void SourcePages::Page3NextClick() {
 void SourcePages::Page4NextClick() {
     Wizard& w = wizard();
     if (z_.model.DirSource.isEmpty()) {
-        const Button answer = Prompts().question(
+        w.askForAnEntry(
             QStringLiteral("You must Select at least one source folder\r\nClick Ok to select "
                            "folders or Cancel to quit the wizard. "),
-            IconKind::Error, {Button::Ok, Button::Cancel, Button::Help}, 40);
-        if (answer == Button::Ok)
-            w.ShowWizardPage(kPage4);
-        else
-            w.closeWithoutPrompt();
+            40, kPage4);
         return;
     }
-    w.pushHistory(kPage4);
-    if (z_.SinglePageEdit) {
-        w.closeWithoutPrompt();
-    } else if (z_.model.What == 1) {
-        w.ShowWizardPage(kPage6);
-    } else if (z_.model.Extensions == 0) {
-        w.ShowWizardPage(kPage5);
-    } else {
+    const bool extensionsFit = z_.model.What == 1 || z_.model.Extensions == 0;
+    w.doneOrNext(kPage4, z_.model.What == 1 ? kPage6 : extensionsFit ? kPage5 : kPage4);
+    if (w.visible() && !extensionsFit) {
         Prompts().message(QStringLiteral("Wizard error. Please Cancel and Re-start the Wizard"));
         w.ShowWizardPage(kPage4);
     }
@@ -176,21 +167,13 @@ void SourcePages::Page4NextClick() {
 void SourcePages::Page5NextClick() {
     Wizard& w = wizard();
     if (z_.model.FilterList.isEmpty()) {
-        const Button answer = Prompts().question(
+        w.askForAnEntry(
             QStringLiteral("You must Select at least one filter\r\nClick Ok to select filters or "
                            "Cancel to quit the wizard. "),
-            IconKind::Error, {Button::Ok, Button::Cancel, Button::Help}, 41);
-        if (answer == Button::Ok)
-            w.ShowWizardPage(kPage5);
-        else
-            w.closeWithoutPrompt();
+            41, kPage5);
         return;
     }
-    w.pushHistory(kPage5);
-    if (z_.SinglePageEdit)
-        w.closeWithoutPrompt();
-    else
-        w.ShowWizardPage(kPage6);
+    w.doneOrNext(kPage5, kPage6);
     z_.summary().BuildSummary();
 }
 

@@ -87,8 +87,9 @@ void BuildPage4(WizardPage& page, THarbexZoDi& z, OptionsBinder& b) {
     QObject::connect(tree, &QTreeWidget::itemExpanded, tree, [&s, &b](QTreeWidgetItem* node) {
         b.change([&] { s.FoldersExpanding(node); });
     });
-    QObject::connect(tree, &QTreeWidget::itemClicked, tree,
-                     [&s, &b] { b.change([&] { s.FoldersClick(); }); });
+    // Enter on a folder chooses it as a click does, for the keyboard.
+    for (auto signal : {&QTreeWidget::itemClicked, &QTreeWidget::itemActivated})
+        QObject::connect(tree, signal, tree, [&s, &b] { b.change([&] { s.FoldersClick(); }); });
     grid->addWidget(tree, 1, 0, 3, 1);
     grid->addWidget(PageText(QStringLiteral("Selected Folders")), 0, 1);
     QListWidget* folders = b.list(QStringLiteral("DirSource"), [&z] { return z.model.DirSource; });
@@ -104,7 +105,7 @@ void BuildPage4(WizardPage& page, THarbexZoDi& z, OptionsBinder& b) {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(b.button(QStringLiteral("Folderdelbtn"), QStringLiteral("&Delete"),
                                 [&s] { s.DeleteFolderClick(); }));
-    buttons->addWidget(b.button(QStringLiteral("Folderclrbtn"), QStringLiteral("C&lear"),
+    buttons->addWidget(b.button(QStringLiteral("Folderclrbtn"), QStringLiteral("Cl&ear"),
                                 [&s] { s.DeleteAllClick(); }));
     buttons->addStretch(1);
     grid->addLayout(buttons, 3, 1, 1, 2);
@@ -117,31 +118,32 @@ void BuildPage4(WizardPage& page, THarbexZoDi& z, OptionsBinder& b) {
 
 void BuildPage5(WizardPage& page, THarbexZoDi& z, OptionsBinder& b) {
     SourcePages& s = z.wizard().sources();
-    auto* grid = new QGridLayout;
+    auto* row = new QHBoxLayout;
     QListWidget* filters =
         b.list(QStringLiteral("FilterList"), [&z] { return z.model.FilterList; });
     QObject::connect(filters, &QListWidget::currentRowChanged, filters,
-                     [&s](int row) { s.FilterListIndex = row; });
-    grid->addWidget(filters, 0, 0, 5, 1);
-    grid->addWidget(b.check(
-                        QStringLiteral("AllFiles"), QStringLiteral("All files"),
-                        [&z] { return z.view.AllFiles; }, [&s](bool on) { s.setAllFiles(on); }),
-                    0, 1);
+                     [&s](int index) { s.FilterListIndex = index; });
+    row->addWidget(filters, 1);
+    auto* column = new QVBoxLayout;
+    column->addWidget(b.check(
+        QStringLiteral("AllFiles"), QStringLiteral("All files"), [&z] { return z.view.AllFiles; },
+        [&s](bool on) { s.setAllFiles(on); }));
     QPushButton* add = b.button(QStringLiteral("AddFilter"), QStringLiteral("&Add Filter"),
                                 [&s] { s.AddFilterClick(); });
     b.enabledWhen(add, [&s] { return s.AddFilterEnabled; });
-    grid->addWidget(add, 1, 1);
+    column->addWidget(add);
     QPushButton* del = b.button(QStringLiteral("DelFil"), QStringLiteral("&Delete Filter"),
                                 [&s] { s.DelFilClick(); });
     b.enabledWhen(del, [&s] { return s.DelFilEnabled; });
-    grid->addWidget(del, 2, 1);
+    column->addWidget(del);
     QLabel* caption = PageText(QStringLiteral("New Filter"));
     caption->setObjectName(QStringLiteral("FLab"));
     b.visibleWhen(caption, [&s] { return s.NewFilterVisible; });
-    grid->addWidget(caption, 3, 1);
+    column->addWidget(caption);
     QLineEdit* newFilter = b.edit(
         QStringLiteral("NewFilter"), [&s] { return s.NewFilter; },
         [&s](const QString& text) { s.NewFilter = text; });
+    caption->setBuddy(newFilter);
     QObject::connect(newFilter, &QLineEdit::editingFinished, newFilter,
                      [&s, &b] { b.change([&] { s.NewFilterExit(); }); });
     b.visibleWhen(newFilter, [&s] { return s.NewFilterVisible; });
@@ -150,12 +152,12 @@ void BuildPage5(WizardPage& page, THarbexZoDi& z, OptionsBinder& b) {
         s.NewFilterFocus = false;
         newFilter->setFocus();
     });
-    grid->addWidget(newFilter, 4, 1);
-    grid->addWidget(b.button(QStringLiteral("ValidFiltersbtn"), QStringLiteral("&Valid Filters"),
-                             [&s] { s.ValidFiltersbtnClick(); }),
-                    5, 1);
-    grid->setColumnStretch(0, 1);
-    page.body()->addLayout(grid, 1);
+    column->addWidget(newFilter);
+    column->addStretch(1);
+    column->addWidget(b.button(QStringLiteral("ValidFiltersbtn"), QStringLiteral("&Valid Filters"),
+                               [&s] { s.ValidFiltersbtnClick(); }));
+    row->addLayout(column);
+    page.body()->addLayout(row, 1);
 }
 
 }  // namespace

@@ -90,6 +90,22 @@ void Wizard::closeWithoutPrompt() {
     ResetWizardButtons();
 }
 
+void Wizard::askForAnEntry(const QString& question, int helpTopic, int page) {
+    if (Prompts().question(question, IconKind::Error, {Button::Ok, Button::Cancel, Button::Help},
+                           helpTopic) == Button::Ok)
+        ShowWizardPage(page);
+    else
+        closeWithoutPrompt();
+}
+
+void Wizard::doneOrNext(int page, int nextPage) {
+    pushHistory(page);
+    if (z_.SinglePageEdit)
+        closeWithoutPrompt();
+    else
+        ShowWizardPage(nextPage);
+}
+
 void Wizard::pushHistory(int index) {
     if (PageHistoryCount >= kHistorySize) {
         std::move(PageHistory.begin() + 1, PageHistory.end(), PageHistory.begin());

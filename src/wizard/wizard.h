@@ -47,6 +47,12 @@ class Wizard {
     // A page handler's closing path without the prompt: closes, leaves the single-page edit and
     // restores the buttons.
     void closeWithoutPrompt();
+    // A page's list is empty: OK stays on the page, any other answer quits the wizard without
+    // the prompt, the edits kept.
+    void askForAnEntry(const QString& question, int helpTopic, int page);
+    // A Next that passed its checks: records the page, then ends a single-page edit or shows
+    // the next page.
+    void doneOrNext(int page, int nextPage);
 
     bool visible() const { return visible_; }
     int activePage() const { return active_; }

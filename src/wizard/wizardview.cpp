@@ -59,7 +59,7 @@ WizardPage::WizardPage(THarbexZoDi& z, OptionsBinder& b, int index) : z_(z), ind
     Next = b.button(QStringLiteral("Page") + number + QStringLiteral("Next"),
                     QStringLiteral("&Next"), [&z, index] { z.wizard().NextClick(index); });
     Next->setDefault(true);
-    b.onRefresh([this, &z, index] { Next->setText(z.wizard().nextCaption(index)); });
+    b.onRefresh([this, &z, index] { Next->setText(u'&' + z.wizard().nextCaption(index)); });
     buttons->addWidget(Next);
     layout->addLayout(buttons);
 }

@@ -146,7 +146,7 @@ TEST_F(WizardTest, LocalModeOpensTheDrivesPageAloneWithTheDrivesFound) {
     EXPECT_TRUE(c.SinglePageEdit);
     EXPECT_TRUE(c.model.Drivelist.isEmpty());
     EXPECT_EQ(c.NetDrives.items, QStringList{P("C:")});
-    EXPECT_EQ(page(kPage15).Next->text(), P("Done"));
+    EXPECT_EQ(page(kPage15).Next->text(), P("&Done"));
 }
 
 }  // namespace

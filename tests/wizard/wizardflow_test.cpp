@@ -286,10 +286,10 @@ TEST_F(WizardTest, SinglePageEditsEndWithDoneOrCancelKeepingTheChangeAndRestorin
             ASSERT_TRUE(w.visible());
             ASSERT_EQ(w.activePage(), edit.tag);
             EXPECT_TRUE(c.SinglePageEdit);
-            EXPECT_EQ(page(edit.tag).Next->text(), P("Done"));
+            EXPECT_EQ(page(edit.tag).Next->text(), P("&Done"));
             EXPECT_TRUE(page(edit.tag).Last->isHidden());
-            EXPECT_EQ(page(kPage14).Next->text(), P("Done"));
-            EXPECT_EQ(page(kPage2).Next->text(), P("Next")) << "not a switchable page";
+            EXPECT_EQ(page(kPage14).Next->text(), P("&Done"));
+            EXPECT_EQ(page(kPage2).Next->text(), P("&Next")) << "not a switchable page";
             edit.change(c);
             (done ? page(edit.tag).Next : page(edit.tag).Cancel)->click();
             EXPECT_FALSE(w.visible());
@@ -301,9 +301,9 @@ TEST_F(WizardTest, SinglePageEditsEndWithDoneOrCancelKeepingTheChangeAndRestorin
             }
             EXPECT_EQ(history(), done ? QList<int>{edit.tag} : QList<int>{});
             w.ShowWizardPage(edit.tag);
-            EXPECT_EQ(page(edit.tag).Next->text(), P("Next"));
+            EXPECT_EQ(page(edit.tag).Next->text(), P("&Next"));
             EXPECT_FALSE(page(edit.tag).Last->isHidden());
-            EXPECT_EQ(page(kPage14).Next->text(), P("Finish"));
+            EXPECT_EQ(page(kPage14).Next->text(), P("&Finish"));
             EXPECT_TRUE(world.dialogs().formsShown.isEmpty()) << "no end prompt";
             EXPECT_TRUE(world.prompter().questions().isEmpty());
             EXPECT_TRUE(c.view.OptionsVisible) << "back on the Options panel";
@@ -320,7 +320,7 @@ TEST_F(WizardTest, TheCommonFilesPagesFromTheirTabEndWithDoneOrWithThePrompt) {
     c.model.FileTypes[0] = true;
     w.NextClick(kPage16);
     ASSERT_EQ(w.activePage(), kPage17);
-    EXPECT_EQ(page(kPage17).Next->text(), P("Done"));
+    EXPECT_EQ(page(kPage17).Next->text(), P("&Done"));
     w.NextClick(kPage17);
     EXPECT_FALSE(w.visible());
     EXPECT_EQ(w.Page17NextTag, 0);
