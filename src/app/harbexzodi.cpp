@@ -16,8 +16,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "commonfiles/commonfiles.h"
 #include "browser/filebrowser.h"
+#include "commonfiles/commonfiles.h"
 #include "drives/dailyfolders.h"
 #include "drives/drivediscovery.h"
 #include "drives/drivelists.h"
@@ -172,8 +172,6 @@ void THarbexZoDi::buildCommands() {
     add("CreateDailys", "Create Dailys", "Create Daily Folders",
         [this] { dailyFolders_->SetUpDirsClick(); });
     add("Network", "Test Network Connections", "Test Network Connections", [&d] { d.mapnet(); });
-    add("FileBrowserBtn", "File Browser", "Build your backup from randomly selected files",
-        [this] { wizard_->sources().FileBrowserBtnClick(); });
     // Wizard
     add("NewBackupset", "New Backup set", "New Backup set", [&s] { s.NewBackupset1Click(); });
     add("EditExisting", "Edit Existing", "Edit Existing", [&s] { s.EditExisting1Click(); });
@@ -252,7 +250,6 @@ void THarbexZoDi::buildToolBar() {
         {"Zipup", QStyle::SP_DriveHDIcon},
         {"StartExport", QStyle::SP_ArrowForward},
         {"ArchiveBtn", QStyle::SP_FileDialogInfoView},
-        {"FileBrowserBtn", QStyle::SP_FileIcon},
         {"WizardBtn", QStyle::SP_FileDialogStart},
         {"DoAll", QStyle::SP_MediaPlay},
         {"CreateDailys", QStyle::SP_FileDialogNewFolder},

@@ -47,6 +47,11 @@ std::optional<QString> HeadlessDialogs::openFile(const FileDialogRequest& reques
     return std::nullopt;
 }
 
+std::optional<QStringList> HeadlessDialogs::openFiles(const FileDialogRequest& request) {
+    if (!openFile(request)) return std::nullopt;
+    return QStringList();
+}
+
 std::optional<QString> HeadlessDialogs::saveFile(const FileDialogRequest& request) {
     return openFile(request);
 }

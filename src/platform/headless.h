@@ -37,6 +37,7 @@ class HeadlessDialogs : public Dialogs {
     explicit HeadlessDialogs(std::function<void(const QString&)> report)
         : report_(std::move(report)) {}
     std::optional<QString> openFile(const FileDialogRequest& request) override;
+    std::optional<QStringList> openFiles(const FileDialogRequest& request) override;
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
     std::optional<QString> chooseFolder(const QString& title,
                                         const QString& initialFolder) override;

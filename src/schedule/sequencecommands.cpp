@@ -9,6 +9,7 @@
 #include "sets/setreaderwriter.h"
 #include "util/datetimetext.h"
 #include "util/utils.h"
+#include "wizard/wizard.h"
 
 namespace harbex {
 namespace {

@@ -217,12 +217,12 @@ TEST_F(WizardTest, AcceptingNoPickedFileFallsBackToFoldersAndFilters) {
               P("Click Next to choose the folder/s that contain the files you want to backup"));
 }
 
-TEST_F(WizardTest, TheToolbarBrowseStepAnsweredNoKeepsTheAnswersButKeepsThePicks) {
+TEST_F(WizardTest, TheBrowseStepAnsweredNoKeepsTheAnswersButKeepsThePicks) {
     THarbexZoDi& c = loadedOffice();
     world.writeFile(world.programFolder() + P("Office.brw"), "c:\\first\\one.txt\r\n");
     world.prompter().answerNext(Button::No);
     world.dialogs().answerFilesNext(QStringList{P("C:\\Two.txt")});
-    c.commands.action(P("FileBrowserBtn"))->trigger();
+    c.wizard().sources().FileBrowserBtnClick();
     EXPECT_EQ(c.model.Extensions, 0);
     EXPECT_EQ(c.model.What, 2);
     EXPECT_EQ(c.BackupSet, QStringList{P("c:\\two.txt")});
@@ -232,7 +232,7 @@ TEST_F(WizardTest, TheToolbarBrowseStepAnsweredNoKeepsTheAnswersButKeepsThePicks
     EXPECT_EQ(world.prompter().records().first().helpContext, 17);
 
     world.prompter().answerNext(Button::Cancel);
-    c.commands.action(P("FileBrowserBtn"))->trigger();
+    c.wizard().sources().FileBrowserBtnClick();
     EXPECT_EQ(world.dialogs().pendingAnswers(), 0) << "Cancel opens no browser";
 }
 
