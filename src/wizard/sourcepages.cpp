@@ -1,13 +1,13 @@
 #include "wizard/sourcepages.h"
 
 #include "app/harbexzodi.h"
+#include "browser/filebrowser.h"
 #include "platform/platform.h"
 #include "sets/setcommands.h"
 #include "sets/setsummary.h"
 #include "util/errors.h"
 #include "util/stringutils.h"
 #include "util/utils.h"
-#include "wizard/browsestep.h"
 #include "wizard/foldertree.h"
 #include "wizard/wizard.h"
 #include "wizard/wizardpages.h"
@@ -333,64 +333,10 @@ void SourcePages::usebrowserClick() {
     v.ChooseFiltersEnabled = !browser;
 }
 
-void SourcePages::saveBrowserList(const QStringList& files) {
-    QString error;
-    const QString path =
-        CompanionFileName(z_.busFile(), QStringLiteral(".brw"), z_.programFolder());
-    if (!Files().writeText(
-            path, files.isEmpty() ? QString() : JoinLinesCrLf(files) + QStringLiteral("\r\n"),
-            &error))
-        Prompts().message(error);
-}
-
 void SourcePages::FileBrowserBtnClick() {
-    BackupSetModel& m = z_.model;
-    if (m.Extensions != 1) {
-        const Button answer = Prompts().question(
-            QStringLiteral(
-                "The current Backup Set does not include the option to backup files \r\nselected "
-                "with the Browser, \r\nClick Yes to set Browser active in the BUS File, Folder "
-                "and Filter options \r\nwill be ignored.\r\nClick No and HARBEX will ignore any "
-                "files you select, \r\nhowever the Browser list will be associated with the "
-                "current BUS you \r\ncan change it later\r\nClick Cancel to return to HARBEX's "
-                "Main window"),
-            IconKind::Warning, {Button::Yes, Button::No, Button::Cancel}, 17);
-        if (answer == Button::Cancel) return;
-        if (answer == Button::Yes) {
-            m.What = 2;
-            m.Extensions = 1;
-            z_.sets().RefreshOptions();
-        }
-    }
-    z_.BrowserFilesChosen = false;
-    QStringList picked;
-    const QString listFile =
-        CompanionFileName(z_.busFile(), QStringLiteral(".brw"), z_.programFolder());
-    if (Files().fileExists(listFile)) {
-        const TextReadResult read = Files().readLines(listFile);
-        if (read.ok) picked = read.lines;
-    }
-    const std::optional<QStringList> chosen = ChooseBrowserFiles(picked);
-    if (chosen && chosen->isEmpty()) {
-        const Button answer = Prompts().question(
-            QStringLiteral("No files have been selected, Harbex will perform a Backup based "
-                           "\r\non Filter and Folder settings, Do you want to accept this or "
-                           "restart the \r\nbrowser."),
-            IconKind::Warning, {Button::Yes, Button::Retry, Button::Help}, 32);
-        if (answer == Button::Retry) {
-            FileBrowserBtnClick();
-            return;
-        }
-        z_.BrowserFilesChosen = false;
-        m.Extensions = 0;
-        z_.BackupSet.clear();
-        saveBrowserList({});
-    } else if (chosen) {
-        z_.BrowserFilesChosen = true;
-        z_.BackupSet = *chosen;
-        saveBrowserList(z_.BackupSet);
-    }
-    BrowserCancelled = !chosen;
+    // The same browse step as the toolbar's; the wizard then shows its page again.
+    z_.fileBrowser().FileBrowserBtnClick();
+    BrowserCancelled = z_.BrowserCancelled;
     wizard().showActivePageAgain();
 }
 

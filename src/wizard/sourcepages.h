@@ -70,7 +70,6 @@ class SourcePages {
 
   private:
     Wizard& wizard();
-    void saveBrowserList(const QStringList& files);
     void folderAndFilterLines();
     THarbexZoDi& z_;
     bool recurseAttached_ = true;

@@ -1,9 +1,26 @@
 #include <gtest/gtest.h>
 
+#include <QToolButton>
+
+#include "browser/browserform.h"
 #include "wizardfixture.h"
 
 namespace harbex::test {
 namespace {
+
+// Plays the user in the next file browser: Done with exactly these files picked, or Cancel.
+void browserAnswers(TestWorld& world, std::optional<QStringList> files) {
+    world.dialogs().onNextForm([files](QDialog& form) {
+        auto& browser = static_cast<TBrowser&>(form);
+        if (!files) {
+            browser.CancelButton->click();
+            return;
+        }
+        browser.ClearAll1Click();
+        for (const QString& file : *files) browser.addListedFile(file);
+        browser.ToolButton3->click();
+    });
+}
 
 TEST_F(WizardTest, AllTheFilesInFoldersSetsTheGlobalFilterAndSkipsPagesTwoAndFive) {
     Wizard& w = started();
@@ -173,7 +190,7 @@ TEST_F(WizardTest, PickedFilesGoToTheSideFileAndLeadToTheDestinations) {
     z->model.What = 2;
     z->model.Extensions = 1;
     w.ShowWizardPage(kPage3);
-    world.dialogs().answerFilesNext(QStringList{P("C:\\Data\\Report.DOC"), P("C:\\a.txt")});
+    browserAnswers(world, QStringList{P("c:\\data\\report.doc"), P("c:\\a.txt")});
     w.NextClick(kPage3);
     EXPECT_EQ(w.activePage(), kPage6);
     EXPECT_TRUE(z->BrowserFilesChosen);
@@ -189,14 +206,15 @@ TEST_F(WizardTest, RetryThenACancelledBrowserEndsTheWizardWithThePrompt) {
     z->model.What = 2;
     z->model.Extensions = 1;
     w.ShowWizardPage(kPage3);
-    world.dialogs().answerFilesNext(QStringList{});
+    browserAnswers(world, QStringList{});
     world.prompter().answerNext(Button::Retry);
-    world.dialogs().answerFilesNext(std::nullopt);
+    browserAnswers(world, std::nullopt);
     answerPrompt(TWizardPrompt::kDiscard);
     w.NextClick(kPage3);
     EXPECT_FALSE(w.visible());
     EXPECT_TRUE(w.sources().BrowserCancelled);
-    EXPECT_EQ(world.dialogs().formsShown, QStringList{P("harbex::TWizardPrompt")});
+    EXPECT_EQ(world.dialogs().formsShown, (QStringList{P("harbex::TBrowser"), P("harbex::TBrowser"),
+                                                       P("harbex::TWizardPrompt")}));
     EXPECT_EQ(world.prompter().records().first().helpContext, 32);
 }
 
@@ -206,7 +224,7 @@ TEST_F(WizardTest, AcceptingNoPickedFileFallsBackToFoldersAndFilters) {
     z->model.Extensions = 1;
     z->BackupSet = {P("c:\\old.txt")};
     w.ShowWizardPage(kPage3);
-    world.dialogs().answerFilesNext(QStringList{});
+    browserAnswers(world, QStringList{});
     world.prompter().answerNext(Button::Yes);
     w.NextClick(kPage3);
     EXPECT_EQ(w.activePage(), kPage4);
@@ -221,19 +239,18 @@ TEST_F(WizardTest, TheBrowseStepAnsweredNoKeepsTheAnswersButKeepsThePicks) {
     THarbexZoDi& c = loadedOffice();
     world.writeFile(world.programFolder() + P("Office.brw"), "c:\\first\\one.txt\r\n");
     world.prompter().answerNext(Button::No);
-    world.dialogs().answerFilesNext(QStringList{P("C:\\Two.txt")});
+    browserAnswers(world, QStringList{P("c:\\two.txt")});
     c.wizard().sources().FileBrowserBtnClick();
     EXPECT_EQ(c.model.Extensions, 0);
     EXPECT_EQ(c.model.What, 2);
     EXPECT_EQ(c.BackupSet, QStringList{P("c:\\two.txt")});
     EXPECT_EQ(world.readFile(world.programFolder() + P("Office.brw")),
               QByteArray("c:\\two.txt\r\n"));
-    EXPECT_EQ(world.dialogs().requests.last().initialFolder, P("c:\\first"));
     EXPECT_EQ(world.prompter().records().first().helpContext, 17);
 
     world.prompter().answerNext(Button::Cancel);
     c.wizard().sources().FileBrowserBtnClick();
-    EXPECT_EQ(world.dialogs().pendingAnswers(), 0) << "Cancel opens no browser";
+    EXPECT_EQ(world.dialogs().formsShown.size(), 1) << "Cancel opens no browser";
 }
 
 }  // namespace
