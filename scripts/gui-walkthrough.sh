@@ -76,11 +76,11 @@ start_and_settle() {
     fail "run $run: start-up did not settle"
 }
 
-# Ctrl+Q on the main window, then waits up to 30 seconds for the process to end (a loaded machine
+# Ctrl+Q on the main window, then waits up to 90 seconds for the process to end (a loaded machine
 # with sanitizers is slow, so the wait is for the end, not for a time); $work/took: seconds from
 # the key to the end.
 quit_program() {
-    local run=$1 main start deadline=$((SECONDS + 30))
+    local run=$1 main start deadline=$((SECONDS + 90))
     main=$(main_window)
     xdotool windowfocus "$main" 2>/dev/null
     start=$(date +%s.%N)
@@ -90,7 +90,7 @@ quit_program() {
         [ -n "$(dialogs)" ] && fail "run $run: closing asked: $(xdotool getwindowname "$(dialogs | head -n 1)")"
         sleep 0.1
     done
-    kill -0 "$app" 2>/dev/null && fail "run $run: the program did not end within 30s after Quit"
+    kill -0 "$app" 2>/dev/null && fail "run $run: the program did not end within 90s after Quit"
     wait "$app"
     local status=$?
     app=""
