@@ -4,12 +4,13 @@
 #include <algorithm>
 
 #include "app/harbexzodi.h"
-#include "commonfiles/commonfileswindow.h"
 #include "commonfiles/filetypegroups.h"
 #include "commonfiles/searchroots.h"
 #include "platform/platform.h"
 #include "sets/setcommands.h"
 #include "ui/searcherrorform.h"
+#include "wizard/wizard.h"
+#include "wizard/wizardpages.h"
 
 namespace harbex {
 namespace {
@@ -32,7 +33,6 @@ CommonFiles::CommonFiles(THarbexZoDi& z) : z_(z) {
     for (size_t g = 0; g < groups.size(); ++g)
         z_.view.FileTypeCaptions[g] = QString::fromLatin1(groups[g].formCaption);
     z_.view.FFound = FilesText(0);
-    openCommonPages = [this] { OpenCommonFilesPages(z_); };
 }
 
 void CommonFiles::SetFileTypeCaptions() {
@@ -231,8 +231,9 @@ void CommonFiles::ReCheckExecute() {
 }
 
 PageStep CommonFiles::Page17NextClick() {
-    if (Page17NextTag == 1) {
-        Page17NextTag = 0;
+    int& marker = z_.wizard().Page17NextTag;
+    if (marker == 1) {
+        marker = 0;
         z_.SinglePageEdit = false;
         return PageStep::CloseWizard;
     }
@@ -257,7 +258,7 @@ void CommonFiles::BackupCommonBtnClick() {
         QStringLiteral("No File types are selected\r\nClick Yes To open the Wizard and select "
                        "Common file types\r\nor click Cancel to Abort this action.  "),
         IconKind::Warning, {Button::Yes, Button::Cancel}, 129);
-    if (answer == Button::Yes && openCommonPages) openCommonPages();
+    if (answer == Button::Yes) z_.wizard().JumpToWizardClick(kPage16);
 }
 
 void CommonFiles::Documents1Click() {

@@ -56,13 +56,9 @@ class CommonFiles : public QObject {
     void BackupCommonBtnClick();
     void Documents1Click();
 
-    // The common-files end marker: 1 while the pages were opened from the Common FileTypes tab,
-    // so that page 17's Next ends the edit.
-    int Page17NextTag = 0;
-    // How the pages are shown: "show page N again" after a message, and opening page 16 for the
-    // tab's Wizard button. The window that shows the pages sets them.
+    // How the pages are shown again after a message ("show page 16/17 again"): the wizard that
+    // hosts them sets it.
     std::function<void(int page)> showWizardPage;
-    std::function<void()> openCommonPages;
 
   signals:
     void changed();

@@ -8,6 +8,7 @@
 #include "sets/setsummary.h"
 #include "ui/archivesform.h"
 #include "ui/nameform.h"
+#include "wizard/wizard.h"
 
 namespace harbex {
 namespace {
@@ -65,9 +66,15 @@ void ArchiveNamesList::ArchiveClick() {
     SaveList.fileName =
         FileNameOf(CompanionFileName(z_.busFile(), QStringLiteral(".lst"), z_.programFolder()));
     const bool accepted = ShowNamesWindow();
-    if (!accepted || !Files().fileExists(SBar[1])) return;
-    z_.model.NamesFile = SBar[1];
+    z_.wizard().showActivePageAgain();
+    const QString saved = SavedListFile();
+    if (!accepted || saved.isEmpty()) return;
+    z_.model.NamesFile = saved;
     z_.summary().BuildSummary();
+}
+
+QString ArchiveNamesList::SavedListFile() const {
+    return Files().fileExists(SBar[1]) ? SBar[1] : QString();
 }
 
 bool ArchiveNamesList::ShowNamesWindow() {

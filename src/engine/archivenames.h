@@ -38,6 +38,9 @@ class ArchiveNamesList {
     // Shows the window modally; true when it was left with Accept.
     bool ShowNamesWindow();
     void PointDialogsAtProgramFolder();
+    // The list file the window shows (its second status panel) when that file exists; empty
+    // when the list was never written there.
+    QString SavedListFile() const;
     // Empties the table and forgets its file (a new default set).
     void Reset();
 

@@ -149,6 +149,12 @@ int ArchiveNaming::NameByFolderAndFilter(const QString& temp) {
     return static_cast<int>(z_.archiveNames().Archives.size());
 }
 
+int ArchiveNaming::NameBySource(int kind, const QString& temp) {
+    return kind == 1   ? NameByFolders(temp)
+           : kind == 2 ? NameByFilters(temp)
+                       : NameByFolderAndFilter(temp);
+}
+
 int ArchiveNaming::NumberedNames(int kind, const QString& temp) {
     fill(NumberedRows(kind, static_cast<int>(z_.model.DirSource.size()),
                       static_cast<int>(z_.model.FilterList.size()), temp));

@@ -59,6 +59,9 @@ class ArchiveNaming {
     int NameByFilters(const QString& temp);
     int NameByFolderAndFilter(const QString& temp);
     int NumberedNames(int kind, const QString& temp);
+    // The names proposed for a kind (1 per folder, 2 per filter, 3 per folder and filter): the
+    // same names as the scheme that names archives after their source.
+    int NameBySource(int kind, const QString& temp);
 
     // True when the user wants to abort because the letter already named an archive.
     bool InitialLetterUsed(QChar c);

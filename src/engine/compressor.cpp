@@ -207,9 +207,7 @@ Compressor::Names Compressor::nameArchives(int kind, const QString& temp) {
     int rows = 0;
     switch (z_.model.FixedOption) {
         case 0:
-            rows = kind == 1   ? naming.NameByFolders(temp)
-                   : kind == 2 ? naming.NameByFilters(temp)
-                               : naming.NameByFolderAndFilter(temp);
+            rows = naming.NameBySource(kind, temp);
             if (rows < 0) return Names::Failed;
             if (kind == 3 && rows > 0) z_.panels.set(4, QStringLiteral("F&F Archive names OK "));
             break;
@@ -238,11 +236,7 @@ bool Compressor::namedArchives(int kind, const QString& temp) {
         }
         return true;
     }
-    ArchiveNaming& naming = z_.naming();
-    const int rows = kind == 1   ? naming.NameByFolders(temp)
-                     : kind == 2 ? naming.NameByFilters(temp)
-                                 : naming.NameByFolderAndFilter(temp);
-    if (rows < 0) return false;
+    if (z_.naming().NameBySource(kind, temp) < 0) return false;
     ArchiveNamesList& names = z_.archiveNames();
     names.PointDialogsAtProgramFolder();
     names.ListSaved = false;

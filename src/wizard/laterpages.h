@@ -5,22 +5,16 @@ namespace harbex {
 class THarbexZoDi;
 class Wizard;
 
-// The Next handlers of the compression pages (9 to 11), the start-up, schedule and log pages
-// (12 to 14) and the common-files pages (16, 17). They carry the order of the pages: which page
-// follows from the answers given so far, and how a single-page edit ends. The pages' own
-// questions and checks (the archive names check of page 11, the immediate save of pages 12 and
-// 13) join them together with those pages' content.
+// The Next handlers of the start-up, schedule and log pages (12 to 14). They carry the order of
+// the pages: which page follows from the answers given so far, and how a single-page edit ends.
+// The pages' own questions and checks (the immediate save of pages 12 and 13) join them together
+// with those pages' content.
 class LaterPages {
   public:
     explicit LaterPages(THarbexZoDi& z) : z_(z) {}
 
-    void Page9NextClick();
-    void Page10NextClick();
-    void Page11NextClick();
     void Page12nextClick();
     void page13nextClick();
-    void Page16nextClick();
-    void Page17NextClick();
 
   private:
     Wizard& wizard();

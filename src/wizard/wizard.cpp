@@ -1,10 +1,12 @@
 #include "wizard/wizard.h"
 
 #include "app/harbexzodi.h"
+#include "commonfiles/commonfiles.h"
 #include "platform/platform.h"
 #include "schedule/autoruns.h"
 #include "sets/setcommands.h"
 #include "sets/setreaderwriter.h"
+#include "wizard/compressionpages.h"
 #include "wizard/destinationpages.h"
 #include "wizard/laterpages.h"
 #include "wizard/sourcepages.h"
@@ -16,6 +18,7 @@ Wizard::Wizard(THarbexZoDi& z)
     : z_(z),
       sources_(std::make_unique<SourcePages>(z)),
       destinations_(std::make_unique<DestinationPages>(z)),
+      compression_(std::make_unique<CompressionPages>(z)),
       later_(std::make_unique<LaterPages>(z)) {}
 
 Wizard::~Wizard() = default;
@@ -32,6 +35,9 @@ void Wizard::WizardBtnClick() {
     BackgroundLoaded = true;
     ShowWizardPage(kPage1);
     PageHistoryCount = 0;
+    // A full edit walks on from page 17 to the destinations, even when an earlier common-files
+    // edit from the Options tab was left with Cancel and so never consumed its end marker.
+    Page17NextTag = 0;
     // The compression temporary folder is left as the user chose it: pointing it at the root of
     // drive C: on every start would silently move the set's archives there.
     CurrentTreeFolder = QStringLiteral("C:");
@@ -133,6 +139,7 @@ void Wizard::JumpToWizardClick(int tag) {
 void Wizard::NextClick(int index) {
     SourcePages& s = *sources_;
     DestinationPages& d = *destinations_;
+    CompressionPages& c = *compression_;
     LaterPages& l = *later_;
     switch (index) {
         case kPage1:
@@ -160,13 +167,13 @@ void Wizard::NextClick(int index) {
             d.Page8NextClick();
             break;
         case kPage9:
-            l.Page9NextClick();
+            c.Page9NextClick();
             break;
         case kPage10:
-            l.Page10NextClick();
+            c.Page10NextClick();
             break;
         case kPage11:
-            l.Page11NextClick();
+            c.Page11NextClick();
             break;
         case kPage12:
             l.Page12nextClick();
@@ -181,12 +188,33 @@ void Wizard::NextClick(int index) {
             d.Page15NextClick();
             break;
         case kPage17:
-            l.Page17NextClick();
-            break;
         case kPage16:
-            l.Page16nextClick();
+            commonFilesNext(index);
             break;
         default:
+            break;
+    }
+}
+
+void Wizard::commonFilesNext(int index) {
+    CommonFiles& c = z_.commonFiles();
+    // The search page's lists are the search's own until it ends.
+    if (c.searching()) return;
+    const PageStep step = index == kPage16 ? c.Page16nextClick() : c.Page17NextClick();
+    switch (step) {
+        case PageStep::ShowPage16:
+            ShowWizardPage(kPage16);
+            break;
+        case PageStep::ShowPage17:
+            pushHistory(kPage16);
+            ShowWizardPage(kPage17);
+            break;
+        case PageStep::ShowPage6:
+            pushHistory(kPage17);
+            ShowWizardPage(kPage6);
+            break;
+        case PageStep::CloseWizard:
+            closeWithoutPrompt();
             break;
     }
 }

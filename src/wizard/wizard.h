@@ -9,6 +9,7 @@ namespace harbex {
 class THarbexZoDi;
 class SourcePages;
 class DestinationPages;
+class CompressionPages;
 class LaterPages;
 
 // The set-up wizard: seventeen pages laid over the main window that edit the loaded set in a
@@ -68,11 +69,13 @@ class Wizard {
     QString Page1Header;
     // The folder last selected in the source or destination folder tree.
     QString CurrentTreeFolder;
-    // 1 while the common-files pages were opened from the Common FileTypes tab.
+    // The common-files end marker: 1 while the common-files pages were opened from the Common
+    // FileTypes tab, so that page 17's Next ends the edit.
     int Page17NextTag = 0;
 
     SourcePages& sources() { return *sources_; }
     DestinationPages& destinations() { return *destinations_; }
+    CompressionPages& compression() { return *compression_; }
     LaterPages& later() { return *later_; }
 
   private:
@@ -84,9 +87,12 @@ class Wizard {
     bool updateChoice();
     bool composeAndSave(const QString& path);
     void sequencingQuestion();
+    // The Next of a common-files page: where the page's handler leads.
+    void commonFilesNext(int index);
     THarbexZoDi& z_;
     std::unique_ptr<SourcePages> sources_;
     std::unique_ptr<DestinationPages> destinations_;
+    std::unique_ptr<CompressionPages> compression_;
     std::unique_ptr<LaterPages> later_;
     bool visible_ = false;
     int active_ = 0;

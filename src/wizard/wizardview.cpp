@@ -90,6 +90,8 @@ WizardView::WizardView(THarbexZoDi& z) : z_(z), binder_([&z] { z.refreshOptionsP
     }
     BuildSourcePages(*this, z, binder_);
     BuildDestinationPages(*this, z, binder_);
+    BuildCompressionPages(*this, z, binder_);
+    BuildCommonFilesPages(*this, z, binder_);
     BuildLaterPages(*this, z, binder_);
 }
 

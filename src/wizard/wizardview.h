@@ -65,6 +65,8 @@ class WizardView : public QStackedWidget {
 // What the page groups put on their pages.
 void BuildSourcePages(WizardView& view, THarbexZoDi& z, OptionsBinder& b);
 void BuildDestinationPages(WizardView& view, THarbexZoDi& z, OptionsBinder& b);
+void BuildCompressionPages(WizardView& view, THarbexZoDi& z, OptionsBinder& b);
+void BuildCommonFilesPages(WizardView& view, THarbexZoDi& z, OptionsBinder& b);
 void BuildLaterPages(WizardView& view, THarbexZoDi& z, OptionsBinder& b);
 // A line of text on a page.
 QLabel* PageText(const QString& text);

@@ -5,13 +5,14 @@
 #include <QPushButton>
 
 #include "commonfiles/commonfiles.h"
-#include "commonfiles/commonfileswindow.h"
 #include "commonfiles/filetypegroups.h"
 #include "commonfiles/filetypespage.h"
 #include "commonfiles/searchpage.h"
 #include "commonfiles/searchroots.h"
 #include "support/controllerfixture.h"
 #include "ui/searcherrorform.h"
+#include "wizard/wizard.h"
+#include "wizard/wizardview.h"
 
 namespace harbex::test {
 namespace {
@@ -152,12 +153,17 @@ TEST_F(CommonFilesTest, AnAbortedSearchKeepsTheEarlierListAndItsFile) {
     const SL earlier = z->view.CListBox1;
     const QByteArray earlierFile = dlfBytes();
     files({"C:\\R\\S\\new.txt"});
-    // The user presses Abort on the page while the search is under way.
-    SearchPage page(*z);
+    // The user presses Abort on the wizard's search page while the search is under way; the
+    // page cannot be left meanwhile.
+    z->wizard().ShowWizardPage(kPage17);
+    SearchPage& page = *z->findChild<SearchPage*>();
+    WizardPage& wizardPage = *z->findChild<WizardView*>()->page(kPage17);
     bool sawProgress = false;
     world.waits().onMessages = [&] {
         if (!c().searching()) return;
-        sawProgress = page.AbortSearchBtn->isEnabled() && !page.SearchBtn->isEnabled();
+        sawProgress = page.AbortSearchBtn->isEnabled() && !page.SearchBtn->isEnabled() &&
+                      !wizardPage.Next->isEnabled() && !wizardPage.Cancel->isEnabled() &&
+                      !wizardPage.Last->isEnabled();
         page.AbortSearchBtn->click();
     };
     page.SearchBtn->click();
@@ -169,6 +175,7 @@ TEST_F(CommonFilesTest, AnAbortedSearchKeepsTheEarlierListAndItsFile) {
     EXPECT_EQ(dlfBytes(), earlierFile);
     EXPECT_EQ(z->panels.text(4), P("SEARCH ABORTED"));
     EXPECT_TRUE(page.SearchBtn->isEnabled());
+    EXPECT_TRUE(wizardPage.Next->isEnabled());
 }
 
 TEST_F(CommonFilesTest, FolderErrorsAreOfferedForReviewAndOnlySaveListWritesTheFile) {
@@ -244,20 +251,23 @@ TEST_F(CommonFilesTest, PageNextButtonsDecideByTheGroupsTheEditAndTheEndMarker) 
     EXPECT_EQ(z->model.FileTypes, (std::array<bool, 16>{}));
 
     EXPECT_EQ(c().Page17NextClick(), PageStep::ShowPage6);
-    c().Page17NextTag = 1;
+    z->wizard().Page17NextTag = 1;
     EXPECT_EQ(c().Page17NextClick(), PageStep::CloseWizard);
-    EXPECT_EQ(c().Page17NextTag, 0);
+    EXPECT_EQ(z->wizard().Page17NextTag, 0);
     EXPECT_EQ(c().Page17NextClick(), PageStep::ShowPage6);
 }
 
 TEST_F(CommonFilesTest, BackupCommonFilesNeedsAGroupAndIsRefusedOnceEnabled) {
-    int opened = 0;
-    c().openCommonPages = [&] { ++opened; };
+    Wizard& w = z->wizard();
     for (const Button answer : {Button::Cancel, Button::Yes}) {
         world.prompter().answerNext(answer);
         c().BackupCommonBtnClick();
+        EXPECT_EQ(w.visible(), answer == Button::Yes);
     }
-    EXPECT_EQ(opened, 1);
+    // Yes opens the file types page as the tab's Wizard button does.
+    EXPECT_EQ(w.activePage(), kPage16);
+    EXPECT_EQ(w.Page17NextTag, 1);
+    EXPECT_FALSE(z->SinglePageEdit);
     EXPECT_EQ(world.prompter().records().back().helpContext, 129);
     EXPECT_EQ(z->model.Extensions, 0);
     z->model.FileTypes[6] = true;
@@ -270,25 +280,29 @@ TEST_F(CommonFilesTest, BackupCommonFilesNeedsAGroupAndIsRefusedOnceEnabled) {
     EXPECT_EQ(world.prompter().messages(), SL{P("You must use the wizard to change this option")});
 }
 
-TEST_F(CommonFilesTest, TheTabsWizardButtonLeadsThroughBothPagesAndDoneEndsTheEdit) {
-    std::vector<int> pagesSeen;
-    bool accepted = false;
-    world.dialogs().onNextForm([&](QDialog& dialog) {
-        auto& window = dynamic_cast<CommonFilesWindow&>(dialog);
-        EXPECT_EQ(window.Page16->boxes[15]->text(), P("Include Harbex  BUS Files[ bus]"));
-        window.Next->click();  // no group checked: the page stays
-        pagesSeen.push_back(window.page());
-        window.Page16->boxes[1]->click();
-        window.Next->click();
-        pagesSeen.push_back(window.page());
-        window.Next->click();
-        accepted = window.result() == QDialog::Accepted;
-    });
-    c().openCommonPages();
-    EXPECT_EQ(pagesSeen, (std::vector<int>{16, 17}));
-    EXPECT_TRUE(accepted);
+TEST_F(CommonFilesTest, TheTabsWizardButtonLeadsThroughBothWizardPagesAndDoneEndsTheEdit) {
+    z->showOptionsPanel(P("Common FileTypes"));
+    z->findChild<QPushButton*>(P("CommTabWizardBtn"))->click();
+    Wizard& w = z->wizard();
+    WizardView& view = *z->findChild<WizardView*>();
+    FileTypesPage& types = *z->findChild<FileTypesPage*>();
+    ASSERT_TRUE(w.visible());
+    ASSERT_EQ(view.currentWidget(), view.page(kPage16));
+    EXPECT_TRUE(view.page(kPage16)->isAncestorOf(&types));
+    EXPECT_EQ(types.boxes[15]->text(), P("Include Harbex  BUS Files[ bus]"));
+    view.page(kPage16)->Next->click();  // no group checked: the page stays
+    EXPECT_EQ(w.activePage(), kPage16);
+    types.boxes[1]->click();
+    view.page(kPage16)->Next->click();
+    ASSERT_EQ(view.currentWidget(), view.page(kPage17));
+    EXPECT_TRUE(view.page(kPage17)->isAncestorOf(z->findChild<SearchPage*>()));
+    EXPECT_EQ(view.page(kPage17)->Next->text(), P("&Done"));
+    view.page(kPage17)->Next->click();
+    EXPECT_FALSE(w.visible());
     EXPECT_TRUE(z->model.FileTypes[1]);
-    EXPECT_EQ(c().Page17NextTag, 0);
+    EXPECT_EQ(w.Page17NextTag, 0);
+    EXPECT_EQ(w.nextCaption(kPage17), P("Next")) << "buttons reset";
+    EXPECT_TRUE(z->view.OptionsVisible) << "back on the tab";
     EXPECT_EQ(world.prompter().messages(), SL{P("You must select at least one filetype")});
 }
 

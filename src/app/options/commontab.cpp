@@ -28,11 +28,9 @@ QWidget* BuildCommonTab(THarbexZoDi& z, OptionsBinder& b) {
                  [&z] { z.commonFiles().BackupCommonBtnClick(); });
     backup->setToolTip(QStringLiteral("Click To Enable Common files backup"));
     buttons->addWidget(backup);
-    // Opens the file types page, and after it the search page.
-    QPushButton* wizard = b.button(QStringLiteral("CommTabWizardBtn"), QStringLiteral("Wi&zard"),
-                                   [&z] { z.commonFiles().openCommonPages(); });
-    wizard->setProperty("tag", 16);
-    buttons->addWidget(wizard);
+    buttons->addWidget(WizardButton(z, b, QStringLiteral("CommTabWizardBtn"),
+                                    QStringLiteral("Wi&zard"), 16,
+                                    QStringLiteral("Common Files 1")));
     buttons->addStretch(1);
     layout->addLayout(buttons);
     QLabel* active = b.label(QStringLiteral("Common file backup enabled"));

@@ -78,14 +78,6 @@ QPushButton* OptionsBinder::button(const QString& name, const QString& caption,
     return push;
 }
 
-QPushButton* OptionsBinder::unavailable(const QString& name, const QString& caption,
-                                        const QString& tooltip) {
-    auto* push = Named(new QPushButton(caption), name);
-    push->setEnabled(false);
-    push->setToolTip(tooltip);
-    return push;
-}
-
 QListWidget* OptionsBinder::list(const QString& name, Lines items) {
     auto* view = Named(new QListWidget, name);
     onRefresh([view, items] { ShowLines(view, items()); });

@@ -44,8 +44,6 @@ class OptionsBinder {
     QCheckBox* action(const QString& name, const QString& caption, Flag checked,
                       std::function<void()> execute);
     QPushButton* button(const QString& name, const QString& caption, std::function<void()> click);
-    // A button of a feature this version does not have yet: disabled, its tooltip saying so.
-    QPushButton* unavailable(const QString& name, const QString& caption, const QString& tooltip);
     QListWidget* list(const QString& name, Lines items);
     QPlainTextEdit* memo(const QString& name, Lines lines);
     QLabel* label(const QString& text);

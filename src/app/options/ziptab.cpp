@@ -125,10 +125,10 @@ QWidget* BuildZipTab(THarbexZoDi& z, OptionsBinder& b) {
     layout->addWidget(ArchiveGroup(z, b));
     layout->addStretch(1);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(WizardButton(z, b, QStringLiteral("FileSchemeBtn"),
+    buttons->addWidget(WizardButton(z, b, QStringLiteral("SpeedButton13"),
                                     QStringLiteral("File &scheme"), 9,
                                     QStringLiteral("Compresson Scheme 1")));
-    buttons->addWidget(WizardButton(z, b, QStringLiteral("SetFilenamesBtn"),
+    buttons->addWidget(WizardButton(z, b, QStringLiteral("GetZipNamesbtn"),
                                     QStringLiteral("Set File&names"), 10,
                                     QStringLiteral("Compresson Scheme 2")));
     buttons->addStretch(1);
