@@ -7,7 +7,6 @@
 #include "engine/archivenames.h"
 #include "sets/setsummary.h"
 #include "ui/archivesform.h"
-#include "wizard/compressionpages.h"
 
 #include "wizardfixture.h"
 
@@ -15,233 +14,116 @@ namespace harbex::test {
 namespace {
 
 constexpr int kClosed = -1;
-const QString kProblem = P("There is a problem with your selected files please restart the wizard");
-
-// How page 11 looks after the pages before it were answered.
-struct Page11Look {
-    const char* name;
-    std::function<void(THarbexZoDi&, Wizard&)> walk;  // answers and Next clicks up to page 11
-    bool schemesShown;
-    int fixedOption;
-    int zipFiles;
-    const char* firstScheme;
-    const char* text1;
-    const char* text3;  // nullptr: hidden
-    bool text4Shown;
-    bool recurseZip;  // it was on; picked files switch it off
-};
-
 const char* const kSchemes =
     "You can choose to name the compressed archives using one of the schemes below";
 const char* const kBasis =
     "If you are not using predefined names you can choose one of the following as a basis for ";
+const char* const kOne = "A single compressed file will be created";
+const char* const kBySource =
+    "The compressed files will be named  using the source folder/filter names";
 
-void Grouped(THarbexZoDi& z, Wizard& w, int zipFiles) {
-    z.model.ZipFiles = zipFiles;
-    w.NextClick(kPage9);
-    w.NextClick(kPage10);
-}
-
-std::vector<Page11Look> Looks() {
-    const char* sourceNames =
-        "The compressed files will be named  using the source folder/filter names";
-    return {
-        {"one archive", [](THarbexZoDi& z, Wizard& w) { Grouped(z, w, 0); }, false, 3, 0,
-         sourceNames, kSchemes, nullptr, false, true},
-        {"per folder", [](THarbexZoDi& z, Wizard& w) { Grouped(z, w, 1); }, true, 2, 1,
-         "Files will be named using the source folder names", kSchemes, kBasis, true, true},
-        {"per filter", [](THarbexZoDi& z, Wizard& w) { Grouped(z, w, 2); }, true, 2, 2,
-         "Files will be named using the source filters", kSchemes, kBasis, true, true},
-        {"per folder and filter", [](THarbexZoDi& z, Wizard& w) { Grouped(z, w, 3); }, true, 2, 3,
-         "Files will be named using the source filters and Folders", kSchemes, kBasis, true, true},
-        {"browser files",
-         [](THarbexZoDi& z, Wizard& w) {
-             z.model.Extensions = 1;
-             w.NextClick(kPage9);
-         },
-         false, 2, 0, sourceNames, "A single compressed file will be created",
-         "Base the Filename on :-", false, false},
-        {"one archive, then browser files",
-         [](THarbexZoDi& z, Wizard& w) {
-             Grouped(z, w, 0);
-             z.model.Extensions = 1;
-             w.NextClick(kPage9);
-         },
-         false, 3, 0, sourceNames, "A single compressed file will be created",
-         "Base the Filename on :-", false, false},
-        {"browser files, then folders again",
-         [](THarbexZoDi& z, Wizard& w) {
-             z.model.Extensions = 1;
-             w.NextClick(kPage9);
-             z.model.Extensions = 0;
-             Grouped(z, w, 1);
-         },
-         true, 2, 1, "Files will be named using the source folder names", kSchemes, kBasis, true,
-         false},
-    };
-}
+// Page 11 after the pages before it: zipFiles < 0 means browser files through page 9 alone.
+struct Look {
+    std::vector<int> zipFiles;  // one pass through pages 9 (and 10) per entry
+    bool schemesShown;
+    int fixedOption, zipFilesAfter;
+    const char *firstScheme, *text1, *text3;  // text3 nullptr: hidden
+    bool text4Shown, recurseZip;
+};
 
 TEST_F(WizardTest, TheGroupingChosenBeforeShapesTheNamingPage) {
-    for (const Page11Look& look : Looks()) {
-        SCOPED_TRACE(look.name);
+    const char* folders = "Files will be named using the source folder names";
+    const char* filters = "Files will be named using the source filters";
+    const char* both = "Files will be named using the source filters and Folders";
+    const std::vector<Look> looks = {
+        {{0}, false, 3, 0, kBySource, kSchemes, nullptr, false, true},
+        {{1}, true, 2, 1, folders, kSchemes, kBasis, true, true},
+        {{3}, true, 2, 3, both, kSchemes, kBasis, true, true},
+        {{0, -1}, false, 3, 0, kBySource, kOne, "Base the Filename on :-", false, false},
+        {{-1, 2}, true, 2, 2, filters, kSchemes, kBasis, true, false},
+    };
+    for (const Look& look : looks) {
+        SCOPED_TRACE(look.firstScheme);
         z.reset();
         Wizard& w = started();
-        z->model.Zipped = true;
-        z->model.RecurseZip = true;
+        z->model.Zipped = z->model.RecurseZip = true;
         z->model.FixedOption = 2;
-        look.walk(*z, w);
+        for (int zipFiles : look.zipFiles) {
+            z->model.Extensions = zipFiles < 0 ? 1 : 0;
+            z->model.ZipFiles = zipFiles < 0 ? 3 : zipFiles;
+            w.NextClick(kPage9);
+            if (zipFiles >= 0) w.NextClick(kPage10);
+        }
         ASSERT_EQ(w.activePage(), kPage11);
         WizardPage& p = page(kPage11);
         EXPECT_EQ(!p.findChild<QGroupBox*>(P("FixedOptionBox"))->isHidden(), look.schemesShown);
         EXPECT_EQ(p.findChild<QRadioButton*>(P("FixedOption0"))->text(), P(look.firstScheme));
         EXPECT_EQ(z->model.FixedOption, look.fixedOption);
-        EXPECT_EQ(z->model.ZipFiles, look.zipFiles);
+        EXPECT_EQ(z->model.ZipFiles, look.zipFilesAfter);
         EXPECT_EQ(z->model.RecurseZip, look.recurseZip);
         EXPECT_EQ(p.findChild<QLabel*>(P("P11Text1"))->text(), P(look.text1));
         auto* text3 = p.findChild<QLabel*>(P("P11text3"));
         EXPECT_EQ(!text3->isHidden(), look.text3 != nullptr);
         if (look.text3) EXPECT_EQ(text3->text(), P(look.text3));
         EXPECT_EQ(!p.findChild<QLabel*>(P("P11text4"))->isHidden(), look.text4Shown);
-        EXPECT_FALSE(p.findChild<QGroupBox*>(P("NametypeBox"))->isHidden());
-        EXPECT_TRUE(world.prompter().records().isEmpty()) << "no question on the way";
+        EXPECT_TRUE(world.prompter().records().isEmpty());
     }
 }
 
 TEST_F(WizardTest, ChoosingANamingSchemeShowsInTheSummaryAtOnce) {
-    Wizard& w = started();
+    started().ShowWizardPage(kPage11);
     z->model.Zipped = true;
     z->model.ZipFiles = 1;
-    w.ShowWizardPage(kPage11);
     page(kPage11).findChild<QRadioButton*>(P("FixedOption3"))->click();
     EXPECT_EQ(z->model.FixedOption, 3);
     EXPECT_TRUE(z->summary().SummaryPad.contains(P("Single Archive file option")));
 }
 
-// Page 11's Next with the set compressed per folder (two folders): what the names check asks,
-// what the user answers and does in the names window, and where the wizard goes.
+// Page 11's Next with predefined names for two folders, an earlier list file "old.lst".
 struct NamesCase {
     const char* name;
     std::function<void(THarbexZoDi&)> set;
     QList<Button> answers;
     std::function<void(TArchivesForm&)> inWindow;  // nullptr: the window must not open
-    bool single;                                   // opened by the Zip tab's "Set Filenames"
+    bool single;                                   // the Zip tab's "Set Filenames"
     int to;
-    QString namesFile;  // the set's ArchiveNamesFile afterwards
+    QString namesFile;
     QStringList messages;
 };
 
-const QString kNotSavedHere =
-    P("You have not saved the Archive names list\rPlease run the Archive editor and save the list");
-
-std::vector<NamesCase> NamesCases(const QString& lists) {
-    auto tableFits = [](THarbexZoDi& z) {
+TEST_F(WizardTest, PredefinedNamesAreCheckedMadeOrConfirmedBeforeTheSchedule) {
+    const QString saved = world.programFolder() + P("mine.lst");
+    const QString old = P("old.lst");
+    const QString problem =
+        P("There is a problem with your selected files please restart the wizard");
+    auto fits = [](THarbexZoDi& z) {
         z.archiveNames().Archives = {{P("0"), P("C:\\T\\"), P("a"), P(".zip")},
                                      {P("1"), P("C:\\T\\"), P("b"), P(".zip")}};
     };
-    auto saveAs = [](TArchivesForm& form) {
-        form.Saveasbtn->click();
-        form.ExitBtn->click();
+    auto saveAs = [](TArchivesForm& f) { f.Saveasbtn->click(), f.ExitBtn->click(); };
+    auto accept = [](TArchivesForm& f) { f.ExitBtn->click(); };
+    auto clear = [](TArchivesForm& f) { f.ClearBtn->click(), f.ExitBtn->click(); };
+    auto bySource = [](THarbexZoDi& z) { z.model.FixedOption = 0; };
+    auto browser = [](THarbexZoDi& z) { z.model.Extensions = 1; };
+    auto noFile = [fits](THarbexZoDi& z) { fits(z), z.model.NamesFile.clear(); };
+    const QString unsaved =
+        P("You have not saved the Archive names list\rPlease run the Archive "
+          "editor and save the list");
+    const QString unnamed = P("You have not saved the archive names list");
+    const Button Y = Button::Yes, N = Button::No;
+    const std::vector<NamesCase> cases = {
+        {"named after folders", bySource, {}, nullptr, false, kPage12, {}, {}},
+        {"browser files", browser, {}, nullptr, false, kPage12, {}, {}},
+        {"declined", nullptr, {N}, nullptr, false, kClosed, old, {problem}},
+        {"named and saved", nullptr, {Y}, saveAs, false, kPage12, saved, {}},
+        {"named, not saved", nullptr, {Y, N}, accept, false, kPage12, {}, {unsaved}},
+        {"valid list kept, no file", noFile, {Button::Ok}, nullptr, false, kPage12, {}, {unnamed}},
+        {"valid list checked", fits, {Y}, saveAs, false, kPage12, saved, {}},
+        {"valid list emptied", fits, {Y, N}, clear, false, kClosed, old, {problem}},
+        {"single edit", nullptr, {Y}, saveAs, true, kClosed, saved, {}},
+        {"single edit, problem", nullptr, {N}, nullptr, true, kClosed, old, {problem}},
     };
-    auto accept = [](TArchivesForm& form) { form.ExitBtn->click(); };
-    auto cancel = [](TArchivesForm& form) { form.CancelBtn->click(); };
-    const QString saved = lists + P("mine.lst");
-    const QString old = P("old.lst");
-    return {
-        {"named after folders",
-         [](THarbexZoDi& z) { z.model.FixedOption = 0; },
-         {},
-         nullptr,
-         false,
-         kPage12,
-         QString(),
-         {}},
-        {"predefined, browser files",
-         [](THarbexZoDi& z) { z.model.Extensions = 1; },
-         {},
-         nullptr,
-         false,
-         kPage12,
-         QString(),
-         {}},
-        {"no folders to name",
-         [](THarbexZoDi& z) { z.model.DirSource.clear(); },
-         {Button::Ok},
-         nullptr,
-         false,
-         kClosed,
-         old,
-         {kProblem}},
-        {"declines to name them now",
-         nullptr,
-         {Button::No},
-         nullptr,
-         false,
-         kClosed,
-         old,
-         {kProblem}},
-        {"names them and saves the list",
-         nullptr,
-         {Button::Yes},
-         saveAs,
-         false,
-         kPage12,
-         saved,
-         {}},
-        {"names them, not saved",
-         nullptr,
-         {Button::Yes, Button::No},
-         accept,
-         false,
-         kPage12,
-         QString(),
-         {kNotSavedHere}},
-        {"names them, window cancelled", nullptr, {Button::Yes}, cancel, false, kPage12, old, {}},
-        {"valid list kept, no file named",
-         [tableFits](THarbexZoDi& z) {
-             tableFits(z);
-             z.model.NamesFile.clear();
-         },
-         {Button::Ok},
-         nullptr,
-         false,
-         kPage12,
-         QString(),
-         {P("You have not saved the archive names list")}},
-        {"valid list kept", tableFits, {Button::Ok}, nullptr, false, kPage12, old, {}},
-        {"valid list checked and saved",
-         tableFits,
-         {Button::Yes},
-         saveAs,
-         false,
-         kPage12,
-         saved,
-         {}},
-        {"valid list emptied",
-         tableFits,
-         {Button::Yes, Button::No},
-         [](TArchivesForm& form) {
-             form.ClearBtn->click();
-             form.ExitBtn->click();
-         },
-         false,
-         kClosed,
-         old,
-         {kProblem}},
-        {"single edit, names saved", nullptr, {Button::Yes}, saveAs, true, kClosed, saved, {}},
-        {"single edit, names problem",
-         nullptr,
-         {Button::No},
-         nullptr,
-         true,
-         kClosed,
-         old,
-         {kProblem}},
-    };
-}
-
-TEST_F(WizardTest, PredefinedNamesAreCheckedMadeOrConfirmedBeforeTheSchedule) {
-    const QString lists = world.programFolder();
-    for (const NamesCase& test : NamesCases(lists)) {
+    for (const NamesCase& test : cases) {
         SCOPED_TRACE(test.name);
         z.reset();
         Wizard& w = started();
@@ -250,37 +132,30 @@ TEST_F(WizardTest, PredefinedNamesAreCheckedMadeOrConfirmedBeforeTheSchedule) {
         m.ZipFiles = 1;
         m.FixedOption = 2;
         m.DirSource = {P("C:\\Data"), P("C:\\Mail")};
-        m.NamesFile = P("old.lst");
+        m.NamesFile = old;
         if (test.set) test.set(*z);
-        if (test.single)
-            w.JumpToWizardClick(kPage11);
-        else
-            w.ShowWizardPage(kPage11);
+        test.single ? w.JumpToWizardClick(kPage11) : w.ShowWizardPage(kPage11);
         for (Button answer : test.answers) world.prompter().answerNext(answer);
-        bool opened = false;
+        const qsizetype forms = world.dialogs().formsShown.size();
         if (test.inWindow) {
-            world.dialogs().answerNext(lists + P("mine"));
+            world.dialogs().answerNext(saved.chopped(4));
             world.dialogs().onNextForm([&](QDialog& form) {
-                opened = true;
                 auto& names = dynamic_cast<TArchivesForm&>(form);
-                EXPECT_EQ(names.SBarPath->text(), lists + P("Office.lst"));
+                EXPECT_EQ(names.SBarPath->text(), world.programFolder() + P("Office.lst"));
                 test.inWindow(names);
             });
         }
-        const qsizetype formsBefore = world.dialogs().formsShown.size();
         page(kPage11).Next->click();
-        EXPECT_EQ(opened, test.inWindow != nullptr);
-        EXPECT_EQ(world.dialogs().formsShown.size() - formsBefore, opened ? 1 : 0);
+        EXPECT_EQ(world.dialogs().formsShown.size() - forms, test.inWindow ? 1 : 0);
         EXPECT_EQ(w.visible() ? w.activePage() : kClosed, test.to);
         EXPECT_EQ(m.NamesFile, test.namesFile);
         EXPECT_EQ(world.prompter().messages(), test.messages);
         EXPECT_FALSE(z->SinglePageEdit);
-        EXPECT_EQ(w.nextCaption(kPage11), P("Next")) << "buttons reset whenever it closes";
+        EXPECT_EQ(w.nextCaption(kPage11), P("Next"));
         EXPECT_EQ(history().contains(kPage11), test.to == kPage12);
     }
-    // Proposed names follow the folders, the last first, in the temporary folder (C:\ here), and
-    // are what the list file holds.
-    EXPECT_EQ(world.readFile(lists + P("mine.lst")), "C:\\Mail.zip\r\nC:\\Data.zip\r\n");
+    // The proposal names the folders, the last first, in the temporary folder (C:\ here).
+    EXPECT_EQ(world.readFile(saved), "C:\\Mail.zip\r\nC:\\Data.zip\r\n");
 }
 
 }  // namespace
