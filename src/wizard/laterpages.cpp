@@ -44,14 +44,6 @@ void LaterPages::Page11NextClick() {
     endOrMoveOn(kPage11, kPage12);
 }
 
-void LaterPages::Page12nextClick() {
-    wizard().doneOrNext(kPage12, z_.model.autotype == 1 ? kPage13 : kPage14);
-}
-
-void LaterPages::page13nextClick() {
-    endOrMoveOn(kPage13, kPage14);
-}
-
 void LaterPages::Page16nextClick() {
     Wizard& w = wizard();
     if (z_.SinglePageEdit) {

@@ -5,11 +5,10 @@ namespace harbex {
 class THarbexZoDi;
 class Wizard;
 
-// The Next handlers of the compression pages (9 to 11), the start-up, schedule and log pages
-// (12 to 14) and the common-files pages (16, 17). They carry the order of the pages: which page
-// follows from the answers given so far, and how a single-page edit ends. The pages' own
-// questions and checks (the archive names check of page 11, the immediate save of pages 12 and
-// 13) join them together with those pages' content.
+// The Next handlers of the compression pages (9 to 11) and the common-files pages (16, 17). They
+// carry the order of the pages: which page follows from the answers given so far, and how a
+// single-page edit ends. The pages' own questions and checks (the archive names check of page
+// 11) join them together with those pages' content.
 class LaterPages {
   public:
     explicit LaterPages(THarbexZoDi& z) : z_(z) {}
@@ -17,8 +16,6 @@ class LaterPages {
     void Page9NextClick();
     void Page10NextClick();
     void Page11NextClick();
-    void Page12nextClick();
-    void page13nextClick();
     void Page16nextClick();
     void Page17NextClick();
 

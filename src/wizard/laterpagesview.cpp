@@ -1,4 +1,4 @@
-// Pages 9 to 14, 16 and 17 until their questions join them: each shows its heading, its buttons
+// Pages 9 to 11, 16 and 17 until their questions join them: each shows its heading, its buttons
 // and where the same choices are made meanwhile, so that the order of the pages can be walked.
 
 #include <QLabel>
@@ -17,9 +17,6 @@ void BuildLaterPages(WizardView& view, THarbexZoDi& /*z*/, OptionsBinder& /*b*/)
         {kPage9, "Compression is chosen on the Options panel (Misc tab) for now."},
         {kPage10, "The archive grouping is chosen on the Options panel (Zip tab) for now."},
         {kPage11, "Archive names are chosen on the Options panel (Zip tab) for now."},
-        {kPage12, "The start-up type is chosen on the Options panel (Schedule tab) for now."},
-        {kPage13, "The schedule is chosen on the Options panel (Schedule tab) for now."},
-        {kPage14, "Logging is chosen on the Options panel (Misc tab) for now."},
         {kPage16,
          "Common file types are chosen on the Options panel (Common FileTypes tab) for now."},
         {kPage17, "Common files are searched on the Options panel (Common FileTypes tab) for now."},

@@ -7,6 +7,7 @@
 #include "sets/setreaderwriter.h"
 #include "wizard/destinationpages.h"
 #include "wizard/laterpages.h"
+#include "wizard/schedulepages.h"
 #include "wizard/sourcepages.h"
 #include "wizard/wizardpages.h"
 
@@ -16,7 +17,8 @@ Wizard::Wizard(THarbexZoDi& z)
     : z_(z),
       sources_(std::make_unique<SourcePages>(z)),
       destinations_(std::make_unique<DestinationPages>(z)),
-      later_(std::make_unique<LaterPages>(z)) {}
+      later_(std::make_unique<LaterPages>(z)),
+      schedule_(std::make_unique<SchedulePages>(z)) {}
 
 Wizard::~Wizard() = default;
 
@@ -169,10 +171,10 @@ void Wizard::NextClick(int index) {
             l.Page11NextClick();
             break;
         case kPage12:
-            l.Page12nextClick();
+            schedule_->Page12nextClick();
             break;
         case kPage13:
-            l.page13nextClick();
+            schedule_->page13nextClick();
             break;
         case kPage14:
             WizardCancel();
