@@ -111,7 +111,7 @@ void BuildPage12(WizardPage& page, THarbexZoDi& z, OptionsBinder& b) {
     caption->setBuddy(seconds);
     delay->addWidget(caption);
     delay->addWidget(seconds);
-    delay->addWidget(PageText(QStringLiteral("Seconds before an automatic backup starts")));
+    delay->addWidget(b.label(QStringLiteral("Seconds before an automatic backup starts")));
     delay->addStretch(1);
     page.body()->addLayout(delay);
     page.body()->addStretch(1);
@@ -136,14 +136,19 @@ void BuildPage13(WizardPage& page, THarbexZoDi& z, OptionsBinder& b) {
     layout->addLayout(type);
     layout->addWidget(Sentence(z, b));
     page.body()->addWidget(schedule);
-    page.body()->addWidget(PageText(QStringLiteral("If started after the scheduled time,")));
-    page.body()->addWidget(PageText(QStringLiteral("what do you want Harbex to do?")));
-    page.body()->addWidget(ChoiceBox(
-        b, QString(), QStringLiteral("PromptMissed"),
+    // The question heads the box of its answers.
+    auto* missed = new QGroupBox;
+    missed->setObjectName(QStringLiteral("PromptMissedBox"));
+    auto* answers = new QVBoxLayout(missed);
+    answers->addWidget(PageText(QStringLiteral("If started after the scheduled time,")));
+    answers->addWidget(PageText(QStringLiteral("what do you want Harbex to do?")));
+    b.radios(
+        answers, QStringLiteral("PromptMissed"),
         Names({"Nothing at all, I will decide what to do", "Let me know, I will decide what to do",
                "Do the Backup Immediately", "Do it the next time it is scheduled."}),
         [&z] { return z.settings.PromptMissed; },
-        [&z](int index) { z.settings.PromptMissed = index; }));
+        [&z](int index) { z.settings.PromptMissed = index; });
+    page.body()->addWidget(missed);
     page.body()->addWidget(b.action(
         QStringLiteral("SkipToNext"),
         QStringLiteral("If Sequencing, s&kip to the next backup (Recomended is Checked)"),
@@ -173,7 +178,7 @@ void BuildPage14(WizardPage& page, THarbexZoDi& z, OptionsBinder& b) {
     b.visibleWhen(viewOptions, [&log] { return log.ViewOptionsVisible; });
     page.body()->addWidget(viewOptions);
     auto* reset = new QHBoxLayout;
-    reset->addWidget(PageText(QStringLiteral("Click here to reset Sequential numbering")));
+    reset->addWidget(b.label(QStringLiteral("Click here to reset Sequential numbering")));
     reset->addWidget(b.button(QStringLiteral("Page14Reset"), QStringLiteral("&Reset "),
                               [&log] { log.Page14ResetClick(); }));
     reset->addWidget(b.label(QStringLiteral("CountLab"), [&log] { return log.CountLab; }));
