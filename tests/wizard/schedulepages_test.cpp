@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSpinBox>
 #include <QTimeEdit>
 
@@ -55,68 +54,35 @@ class SchedulePagesTest : public ScheduledSetTest {
     }
 };
 
-// Done of a single-page edit of the start-up page or the schedule page writes the set file at
-// once and asks nothing; Cancel, and Done of the log page, leave the file to the save commands.
-TEST_F(SchedulePagesTest, StartUpAndScheduleDoneRewriteTheSetFileAndNothingElseDoes) {
-    struct Case {
-        const char* button;
-        bool done;
-        bool written;
-    };
-    const Case cases[] = {
-        {"SpeedButton15", true, true},   {"SpeedButton18", true, true},
-        {"SpeedButton12", true, true},   {"SpeedButton15", false, false},
-        {"SpeedButton12", false, false}, {"LogOptionsBtn", true, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.button) + (c.done ? " Done" : " Cancel"));
-        z.reset();
-        unassignedRows();
-        const QString set = writeSet(P("office.bus"), 0, 0, QTime(7, 30));
-        const QByteArray before = world.readFile(set);
-        THarbexZoDi& zz = running(set);
-        open(c.button);
-        const int shown = zz.wizard().activePage();
-        // Changes made on the pages' own controls; 23:59 is near no listed set, only near the
-        // empty rows.
-        widget<QRadioButton>("autotype2")->click();
-        widget<QTimeEdit>("TimePicker")->setTime(QTime(23, 59));
-        (c.done ? page(shown).Next : page(shown).Cancel)->click();
-        EXPECT_FALSE(zz.wizard().visible());
-        EXPECT_EQ(zz.model.autotype, 2) << "the change stays in the loaded set";
-        EXPECT_TRUE(world.prompter().records().isEmpty());
-        const QByteArray after = world.readFile(set);
-        if (c.written) {
-            EXPECT_TRUE(after.contains("[AUTO]\r\n2\r\n"));
-            EXPECT_TRUE(after.contains("\r\n23:59:00\r\n"));
-        } else {
-            EXPECT_EQ(after, before);
-        }
-    }
-}
-
 // Done of the schedule page of a listed set: a time less than two minutes from another row is
 // refused with the spacing message, and neither the set file nor the list changes; otherwise
 // the set's row takes the new time, the rows are put in time order and the set file is written.
+// A set without a row is saved whatever its time.
 TEST_F(SchedulePagesTest, TheScheduleOfAListedSetKeepsTwoMinutesFromTheOtherRows) {
     struct Case {
         QTime edited;
         bool fromRow;   // opened by the row's Edit; otherwise by Setup/View Schedule
+        bool listed;    // the edited set has a row
         QString clash;  // the time the message names, empty when accepted
         int editedRow;  // where the edited set's row is afterwards
     };
     const Case cases[] = {
-        {QTime(10, 1), true, P("10:00:00"), 1},  {QTime(9, 58, 1), true, P("10:00:00"), 1},
-        {QTime(10, 1), false, P("10:00:00"), 1}, {QTime(9, 58), true, QString(), 1},
-        {QTime(11, 30), true, QString(), 2},     {QTime(11, 30), false, QString(), 2},
+        {QTime(10, 1), true, true, P("10:00:00"), 1},
+        {QTime(9, 58, 1), true, true, P("10:00:00"), 1},
+        {QTime(10, 1), false, true, P("10:00:00"), 1},
+        {QTime(9, 58), true, true, QString(), 1},
+        {QTime(11, 30), true, true, QString(), 2},
+        {QTime(11, 30), false, true, QString(), 2},
+        {QTime(10, 1), false, false, QString(), 0},  // a set that is not listed never clashes
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(TimeText(c.edited).toStdString() + (c.fromRow ? " row Edit" : " tab"));
+        SCOPED_TRACE(TimeText(c.edited).toStdString() + (c.fromRow ? " row Edit" : " tab") +
+                     (c.listed ? "" : " not listed"));
         z.reset();
         unassignedRows();
         const QString edited = writeSet(P("edited.bus"), 1, 0, QTime(7, 30));
         const QString other = writeSet(P("other.bus"), 1, 0, QTime(10, 0));
-        activeEntry(0, edited, QTime(7, 30));
+        if (c.listed) activeEntry(0, edited, QTime(7, 30));
         activeEntry(1, other, QTime(10, 0));
         const QByteArray before = world.readFile(edited);
         THarbexZoDi& zz = running(edited);
@@ -144,6 +110,7 @@ TEST_F(SchedulePagesTest, TheScheduleOfAListedSetKeepsTwoMinutesFromTheOtherRows
         EXPECT_TRUE(world.prompter().records().isEmpty());
         EXPECT_TRUE(
             world.readFile(edited).contains("\r\n" + TimeText(c.edited).toLatin1() + "\r\n"));
+        if (c.editedRow == 0) continue;
         EXPECT_EQ(cellsAt(c.editedRow), edited + u' ' + TimeText(c.edited));
         EXPECT_EQ(cellsAt(3 - c.editedRow), otherRow);
         const ShedInfo& record = zz.settings.Sequence[static_cast<size_t>(c.editedRow - 1)];
@@ -214,10 +181,6 @@ TEST_F(SchedulePagesTest, TheLogPageFollowsTheLoggingSwitchAndResetsTheSequentia
     EXPECT_EQ(widget<QPushButton>("Page14Reset")->text(), P("&Reset "));
     EXPECT_EQ(zz.settings.LogCounter, 0);
     EXPECT_EQ(zz.settings.LogFileName, logFile);
-    widget<QRadioButton>("LogOptions0")->click();
-    widget<QRadioButton>("ViewOptions0")->click();
-    EXPECT_EQ(zz.settings.LogOptions, 0);
-    EXPECT_EQ(zz.settings.ViewOptions, 0);
 }
 
 }  // namespace
