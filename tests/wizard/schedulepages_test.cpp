@@ -25,12 +25,6 @@ const QString kSpacing =
 // are unassigned unless a test lists sets.
 class SchedulePagesTest : public ScheduledSetTest {
   protected:
-    void unassignedRows() {
-        for (int n = 0; n < 8; ++n) {
-            world.setSetting(P("FName") + QString::number(n), P("UNASSIGNED"));
-            world.setSetting(P("ST") + QString::number(n), P("23:59:59"));
-        }
-    }
     THarbexZoDi& running(const QString& current) {
         THarbexZoDi& c = startAt(current, QTime(7, 0));
         world.prompter().clear();
