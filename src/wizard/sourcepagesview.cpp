@@ -25,11 +25,7 @@ const QString kWhichFiles = QStringLiteral("Which files do you want to protect")
 
 QGroupBox* RadioGroup(OptionsBinder& b, const QString& name, const QStringList& captions,
                       OptionsBinder::Number get, std::function<void(int)> set) {
-    auto* box = new QGroupBox(kWhichFiles);
-    box->setObjectName(name + QStringLiteral("Box"));
-    auto* layout = new QVBoxLayout(box);
-    b.radios(layout, name, captions, std::move(get), std::move(set));
-    return box;
+    return ChoiceBox(b, kWhichFiles, name, captions, std::move(get), std::move(set));
 }
 
 void BuildPage1(WizardPage& page, THarbexZoDi& z, OptionsBinder& b) {

@@ -8,7 +8,7 @@
 #include "sets/setreaderwriter.h"
 #include "wizard/compressionpages.h"
 #include "wizard/destinationpages.h"
-#include "wizard/laterpages.h"
+#include "wizard/schedulepages.h"
 #include "wizard/sourcepages.h"
 #include "wizard/wizardpages.h"
 
@@ -19,7 +19,7 @@ Wizard::Wizard(THarbexZoDi& z)
       sources_(std::make_unique<SourcePages>(z)),
       destinations_(std::make_unique<DestinationPages>(z)),
       compression_(std::make_unique<CompressionPages>(z)),
-      later_(std::make_unique<LaterPages>(z)) {}
+      schedule_(std::make_unique<SchedulePages>(z)) {}
 
 Wizard::~Wizard() = default;
 
@@ -140,7 +140,6 @@ void Wizard::NextClick(int index) {
     SourcePages& s = *sources_;
     DestinationPages& d = *destinations_;
     CompressionPages& c = *compression_;
-    LaterPages& l = *later_;
     switch (index) {
         case kPage1:
             s.Page1nextClick();
@@ -176,10 +175,10 @@ void Wizard::NextClick(int index) {
             c.Page11NextClick();
             break;
         case kPage12:
-            l.Page12nextClick();
+            schedule_->Page12nextClick();
             break;
         case kPage13:
-            l.page13nextClick();
+            schedule_->page13nextClick();
             break;
         case kPage14:
             WizardCancel();

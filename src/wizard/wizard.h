@@ -10,7 +10,7 @@ class THarbexZoDi;
 class SourcePages;
 class DestinationPages;
 class CompressionPages;
-class LaterPages;
+class SchedulePages;
 
 // The set-up wizard: seventeen pages laid over the main window that edit the loaded set in a
 // guided order. This class holds the navigation (which page shows, the pages left by Next, the
@@ -54,6 +54,9 @@ class Wizard {
     // A Next that passed its checks: records the page, then ends a single-page edit or shows
     // the next page.
     void doneOrNext(int page, int nextPage);
+    // Composes the set text and writes it over the file at path; false when it could not be
+    // written (the error has been shown).
+    bool composeAndSave(const QString& path);
 
     bool visible() const { return visible_; }
     int activePage() const { return active_; }
@@ -76,7 +79,7 @@ class Wizard {
     SourcePages& sources() { return *sources_; }
     DestinationPages& destinations() { return *destinations_; }
     CompressionPages& compression() { return *compression_; }
-    LaterPages& later() { return *later_; }
+    SchedulePages& schedule() { return *schedule_; }
 
   private:
     bool askNewSetName();
@@ -85,7 +88,6 @@ class Wizard {
     // Each returns false when the set could not be written: the end stops there.
     bool saveChoice();
     bool updateChoice();
-    bool composeAndSave(const QString& path);
     void sequencingQuestion();
     // The Next of a common-files page: where the page's handler leads.
     void commonFilesNext(int index);
@@ -93,7 +95,7 @@ class Wizard {
     std::unique_ptr<SourcePages> sources_;
     std::unique_ptr<DestinationPages> destinations_;
     std::unique_ptr<CompressionPages> compression_;
-    std::unique_ptr<LaterPages> later_;
+    std::unique_ptr<SchedulePages> schedule_;
     bool visible_ = false;
     int active_ = 0;
 };

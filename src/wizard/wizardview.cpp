@@ -1,5 +1,6 @@
 #include "wizard/wizardview.h"
 
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLinearGradient>
@@ -18,6 +19,15 @@ QLabel* PageText(const QString& text) {
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     return label;
+}
+
+QGroupBox* ChoiceBox(OptionsBinder& b, const QString& title, const QString& name,
+                     const QStringList& captions, OptionsBinder::Number get,
+                     std::function<void(int)> set) {
+    auto* box = new QGroupBox(title);
+    box->setObjectName(name + QStringLiteral("Box"));
+    b.radios(new QVBoxLayout(box), name, captions, std::move(get), std::move(set));
+    return box;
 }
 
 WizardPage::WizardPage(THarbexZoDi& z, OptionsBinder& b, int index) : z_(z), index_(index) {
@@ -92,7 +102,7 @@ WizardView::WizardView(THarbexZoDi& z) : z_(z), binder_([&z] { z.refreshOptionsP
     BuildDestinationPages(*this, z, binder_);
     BuildCompressionPages(*this, z, binder_);
     BuildCommonFilesPages(*this, z, binder_);
-    BuildLaterPages(*this, z, binder_);
+    BuildSchedulePages(*this, z, binder_);
 }
 
 WizardPage* WizardView::page(int index) const {

@@ -6,6 +6,7 @@
 #include "app/options/optionsbinder.h"
 #include "wizard/wizardpages.h"
 
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -67,8 +68,12 @@ void BuildSourcePages(WizardView& view, THarbexZoDi& z, OptionsBinder& b);
 void BuildDestinationPages(WizardView& view, THarbexZoDi& z, OptionsBinder& b);
 void BuildCompressionPages(WizardView& view, THarbexZoDi& z, OptionsBinder& b);
 void BuildCommonFilesPages(WizardView& view, THarbexZoDi& z, OptionsBinder& b);
-void BuildLaterPages(WizardView& view, THarbexZoDi& z, OptionsBinder& b);
+void BuildSchedulePages(WizardView& view, THarbexZoDi& z, OptionsBinder& b);
 // A line of text on a page.
 QLabel* PageText(const QString& text);
+// A titled box of radio buttons for one choice; the box is named after the choice + "Box".
+QGroupBox* ChoiceBox(OptionsBinder& b, const QString& title, const QString& name,
+                     const QStringList& captions, OptionsBinder::Number get,
+                     std::function<void(int)> set);
 
 }  // namespace harbex

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -343,39 +342,6 @@ TEST_F(OptionsPanelTest, FillingThePanelRunsNoHandler) {
     EXPECT_EQ(widget<QSpinBox>("AutoInterval")->value(), 90);
     EXPECT_TRUE(zz.commands.action(QStringLiteral("LocalMode"))->isChecked())
         << "the menu item shows the same setting";
-}
-
-// The schedule box reads as a sentence for the set's type, and the time sits below the rest.
-TEST_F(OptionsPanelTest, TheScheduleBoxFollowsTheTypeFromTheSetAndFromTheUser) {
-    THarbexZoDi& z = startedOnTheExample();
-    z.show();
-    z.showOptionsPanel(QStringLiteral("Schedule"));
-    QWidget* page = z.options().page(QStringLiteral("Schedule"));
-    const auto shown = [&](const char* name) { return widget<QWidget>(name)->isVisibleTo(page); };
-    const auto top = [&](const char* name) {
-        QApplication::processEvents();
-        return widget<QWidget>(name)->mapTo(page, QPoint(0, 0)).y();
-    };
-    EXPECT_TRUE(shown("DowSelect")) << "the weekly set as read";
-    EXPECT_FALSE(shown("DomPicker"));
-    EXPECT_FALSE(shown("MounthPicker"));
-    EXPECT_GT(top("TimePicker"), top("DowSelect"));
-    QComboBox* type = widget<QComboBox>("ShedType");
-    type->setCurrentIndex(3);
-    emit type->activated(3);
-    EXPECT_EQ(z.model.ShedType, 3);
-    EXPECT_FALSE(shown("DowSelect"));
-    EXPECT_TRUE(shown("DomPicker"));
-    EXPECT_TRUE(shown("MounthPicker"));
-    EXPECT_GT(top("MounthPicker"), top("DomPicker"));
-    EXPECT_GT(top("TimePicker"), top("MounthPicker"));
-    QSpinBox* day = widget<QSpinBox>("DomPicker");
-    day->setValue(31);
-    day->stepUp();
-    EXPECT_EQ(z.model.DayOfMonth, 1) << "the day wraps from 31 to 1";
-    widget<QSpinBox>("DelayTime")->setValue(10);
-    EXPECT_EQ(z.Timer.interval(), 10000);
-    EXPECT_EQ(z.Delay.interval(), 200);
 }
 
 }  // namespace

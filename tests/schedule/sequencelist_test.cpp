@@ -17,14 +17,6 @@ const QStringList kUnassigned{P("UNASSIGNED"), P("N/A"), P("23:59:59"), P("N/A")
 
 class SequenceListTest : public ScheduledSetTest {
   protected:
-    // Rows 1 to 8 stored as unassigned; listRow() then fills some of them.
-    void unassignedRows() {
-        for (int n = 0; n < 8; ++n) {
-            const QString i = QString::number(n);
-            world.setSetting(P("FName") + i, P("UNASSIGNED"));
-            world.setSetting(P("ST") + i, P("23:59:59"));
-        }
-    }
     // A stored daily row, not active.
     void listRow(int row, const QString& set, const QTime& time) {
         activeEntry(row - 1, set, time);

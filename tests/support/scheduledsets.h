@@ -46,6 +46,14 @@ class ScheduledSetTest : public ControllerTest {
         world.clock().set(QDateTime(kMonday, time));
         return start();
     }
+    // Rows 1 to 8 of the sequence list stored as unassigned; activeEntry() then fills some.
+    void unassignedRows() {
+        for (int n = 0; n < 8; ++n) {
+            world.setSetting(QStringLiteral("FName") + QString::number(n),
+                             QStringLiteral("UNASSIGNED"));
+            world.setSetting(QStringLiteral("ST") + QString::number(n), QStringLiteral("23:59:59"));
+        }
+    }
     // An active daily row of the sequence list.
     void activeEntry(int row, const QString& set, const QTime& time) {
         const QString n = QString::number(row);

@@ -14,7 +14,6 @@
 #include "ui/wizardprompt.h"
 #include "wizard/destinationpages.h"
 #include "wizard/foldertree.h"
-#include "wizard/laterpages.h"
 #include "wizard/sourcepages.h"
 #include "wizard/wizard.h"
 #include "wizard/wizardpages.h"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QTimeEdit>
 #include <functional>
 
 #include "drives/drivelists.h"
@@ -255,8 +256,14 @@ struct SingleEdit {
     int tag;
     std::function<void(THarbexZoDi&)> change;
     std::function<bool(THarbexZoDi&)> kept;
-    bool recorded = true;  // Done leaves the page in the history
+    bool pushesOnDone = true;     // Done records the page in the history
+    const char* saved = nullptr;  // what Done writes into the set file at once, if anything
 };
+
+// Clicks a control of the wizard's pages by its name.
+void Click(THarbexZoDi& z, const char* name) {
+    z.findChild<WizardView*>()->findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+}
 
 std::vector<SingleEdit> SingleEdits() {
     return {
@@ -274,6 +281,16 @@ std::vector<SingleEdit> SingleEdits() {
          [](THarbexZoDi& z) { return z.model.ZipFiles == 1; }, false},
         {"GetZipNamesbtn", kPage11, [](THarbexZoDi& z) { z.model.Nametype = 0; },
          [](THarbexZoDi& z) { return z.model.Nametype == 0; }, false},
+        {"SpeedButton15", kPage12, [](THarbexZoDi& z) { Click(z, "autotype2"); },
+         [](THarbexZoDi& z) { return z.model.autotype == 2; }, true, "[AUTO]\r\n2\r\n"},
+        {"SpeedButton18", kPage12, [](THarbexZoDi& z) { Click(z, "autotype1"); },
+         [](THarbexZoDi& z) { return z.model.autotype == 1; }, true, "[AUTO]\r\n1\r\n"},
+        {"SpeedButton12", kPage13,
+         [](THarbexZoDi& z) { z.findChild<QTimeEdit*>(P("TimePicker"))->setTime(QTime(9, 5)); },
+         [](THarbexZoDi& z) { return z.model.TimePicker == QTime(9, 5); }, false,
+         "\r\n09:05:00\r\n"},
+        {"LogOptionsBtn", kPage14, [](THarbexZoDi& z) { Click(z, "LogOptions3"); },
+         [](THarbexZoDi& z) { return z.settings.LogOptions == 3; }, false},
     };
 }
 
@@ -281,6 +298,7 @@ TEST_F(WizardTest, SinglePageEditsEndWithDoneOrCancelKeepingTheChangeAndRestorin
     for (const bool done : {true, false}) {
         for (const SingleEdit& edit : SingleEdits()) {
             SCOPED_TRACE(std::string(edit.button) + (done ? " Done" : " Cancel"));
+            if (!done && edit.tag == kPage14) continue;  // the log page has no Cancel
             z.reset();
             THarbexZoDi& c = loadedOffice();
             c.showOptionsPanel(P("Misc"));
@@ -294,9 +312,15 @@ TEST_F(WizardTest, SinglePageEditsEndWithDoneOrCancelKeepingTheChangeAndRestorin
             EXPECT_EQ(page(edit.tag).Next->text(), P("&Done"));
             EXPECT_TRUE(page(edit.tag).Last->isHidden());
             EXPECT_EQ(page(kPage14).Next->text(), P("&Done"));
+            EXPECT_EQ(page(kPage14).Cancel, nullptr) << "the log page has no Cancel";
             EXPECT_EQ(page(kPage2).Next->text(), P("&Next")) << "not a switchable page";
+            const QString before = text(office);
             edit.change(c);
             (done ? page(edit.tag).Next : page(edit.tag).Cancel)->click();
+            if (done && edit.saved)
+                EXPECT_TRUE(text(office).contains(P(edit.saved))) << "saved at once";
+            else
+                EXPECT_EQ(text(office), before);
             EXPECT_FALSE(w.visible());
             EXPECT_FALSE(c.SinglePageEdit);
             EXPECT_TRUE(edit.kept(c));
@@ -304,9 +328,9 @@ TEST_F(WizardTest, SinglePageEditsEndWithDoneOrCancelKeepingTheChangeAndRestorin
             if (edit.tag == kPage15) {
                 EXPECT_EQ(c.driveLists().ADrives.contains(P("E:")), done);
             }
-            EXPECT_EQ(history(), done && edit.recorded ? QList<int>{edit.tag} : QList<int>{});
+            EXPECT_EQ(history(), done && edit.pushesOnDone ? QList<int>{edit.tag} : QList<int>{});
             w.ShowWizardPage(edit.tag);
-            EXPECT_EQ(page(edit.tag).Next->text(), P("&Next"));
+            EXPECT_EQ(page(edit.tag).Next->text(), edit.tag == kPage14 ? P("&Finish") : P("&Next"));
             EXPECT_FALSE(page(edit.tag).Last->isHidden());
             EXPECT_EQ(page(kPage14).Next->text(), P("&Finish"));
             EXPECT_TRUE(world.dialogs().formsShown.isEmpty()) << "no end prompt";

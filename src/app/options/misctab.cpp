@@ -84,6 +84,7 @@ QWidget* BuildMiscTab(THarbexZoDi& z, OptionsBinder& b) {
     QPushButton* logging =
         WizardButton(z, b, QStringLiteral("LogOptionsBtn"), QStringLiteral("Lo&gging Options"), 13,
                      QStringLiteral("Log Options"));
+    b.enabledWhen(logging, [&z] { return z.log().LogOptionsBtnEnabled; });
     buttons->addWidget(logging);
     buttons->addWidget(b.button(QStringLiteral("Defsbtn"), QStringLiteral("&Defaults"),
                                 [&z] { z.sets().DefsbtnClick(); }));

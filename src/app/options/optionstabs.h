@@ -20,9 +20,6 @@ QWidget* BuildDestinationTab(THarbexZoDi& z, OptionsBinder& b);
 QWidget* BuildMiscTab(THarbexZoDi& z, OptionsBinder& b);
 QWidget* BuildBackupSetTab(THarbexZoDi& z, OptionsBinder& b);
 QWidget* BuildScheduleTab(THarbexZoDi& z, OptionsBinder& b);
-// The set's start-up type, schedule, countdown delay and missed-backup choice, on the
-// Schedule page.
-QWidget* BuildScheduleBox(THarbexZoDi& z, OptionsBinder& b);
 QWidget* BuildZipTab(THarbexZoDi& z, OptionsBinder& b);
 QWidget* BuildRizIvezurTab(THarbexZoDi& z, OptionsBinder& b);
 QWidget* BuildSummaryTab(THarbexZoDi& z, OptionsBinder& b);

@@ -14,11 +14,7 @@ namespace harbex {
 
 QWidget* BuildScheduleTab(THarbexZoDi& z, OptionsBinder& b) {
     auto* page = new QWidget;
-    auto* outer = new QVBoxLayout(page);
-    auto* columns = new QHBoxLayout;
-    outer->addLayout(columns, 1);
-    auto* layout = new QVBoxLayout;
-    columns->addLayout(layout);
+    auto* layout = new QVBoxLayout(page);
     layout->addWidget(b.check(
         QStringLiteral("SequencingMode"), QStringLiteral("Enable &Sequencing Mode"),
         [&z] { return z.settings.SequencingMode; },
@@ -65,9 +61,7 @@ QWidget* BuildScheduleTab(THarbexZoDi& z, OptionsBinder& b) {
                                     QStringLiteral("Scheduling 1")));
     buttons->addStretch(1);
     layout->addLayout(buttons);
-    // Built after the left column, so that Tab reads the page column by column.
-    columns->addWidget(BuildScheduleBox(z, b), 0, Qt::AlignTop);
-    AddExitAndHelp(outer, z, b, 62);
+    AddExitAndHelp(layout, z, b, 62);
     return page;
 }
 

@@ -1,19 +1,23 @@
-// The set's schedule on the Schedule page: when the set runs (manually, at a time, or when the
-// program starts), the schedule box that reads as a sentence ("on the 1 st of January at …"),
-// the countdown delay before an automatic run, and what to do when the time was missed.
+// What pages 12, 13 and 14 show: how the set starts and the countdown before an automatic run;
+// the schedule box that reads as a sentence ("on the 1 st of January at …"), what to do when the
+// time was missed and whether a sequence skips a missed set; the logging options.
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
 #include "app/harbexzodi.h"
-#include "app/options/optionsbinder.h"
-#include "app/options/optionstabs.h"
+#include "log/runlogbook.h"
 #include "schedule/autoruns.h"
+#include "schedule/sequencelist.h"
+#include "wizard/wizardview.h"
 
 namespace harbex {
 namespace {
@@ -92,17 +96,30 @@ QWidget* Sentence(THarbexZoDi& z, OptionsBinder& b) {
     return box;
 }
 
-}  // namespace
-
-QWidget* BuildScheduleBox(THarbexZoDi& z, OptionsBinder& b) {
-    auto* group = new QGroupBox(QStringLiteral("Schedule"));
-    auto* layout = new QVBoxLayout(group);
-    b.radios(
-        layout, QStringLiteral("autotype"),
+void BuildPage12(WizardPage& page, THarbexZoDi& z, OptionsBinder& b) {
+    page.body()->addWidget(ChoiceBox(
+        b, QStringLiteral("Start-Up Events"), QStringLiteral("autotype"),
         Names({"No  I want to use Harbex manualy",
                "Yes I want to Schedule this Backup to run at a certain time",
                "I want Harbex to backup my files when it starts"}),
-        [&z] { return z.model.autotype; }, [&z](int index) { z.model.autotype = index; });
+        [&z] { return z.model.autotype; }, [&z](int index) { z.model.autotype = index; }));
+    auto* delay = new QHBoxLayout;
+    QLabel* caption = b.label(QStringLiteral("Dela&y"));
+    QSpinBox* seconds = b.spin(
+        QStringLiteral("DelayTime"), 1, 60, [&z] { return z.settings.DelayTime(); },
+        [&z](int value) { z.DelayTimeChange(value); });
+    caption->setBuddy(seconds);
+    delay->addWidget(caption);
+    delay->addWidget(seconds);
+    delay->addWidget(b.label(QStringLiteral("Seconds before an automatic backup starts")));
+    delay->addStretch(1);
+    page.body()->addLayout(delay);
+    page.body()->addStretch(1);
+}
+
+void BuildPage13(WizardPage& page, THarbexZoDi& z, OptionsBinder& b) {
+    auto* schedule = new QGroupBox(QStringLiteral("Schedule"));
+    auto* layout = new QVBoxLayout(schedule);
     auto* type = new QHBoxLayout;
     QLabel* caption = b.label(QStringLiteral("R&un"));
     QComboBox* shedType = b.combo(
@@ -118,26 +135,64 @@ QWidget* BuildScheduleBox(THarbexZoDi& z, OptionsBinder& b) {
     type->addStretch(1);
     layout->addLayout(type);
     layout->addWidget(Sentence(z, b));
-    auto* delay = new QHBoxLayout;
-    QLabel* delayCaption = b.label(QStringLiteral("&Delay"));
-    QSpinBox* seconds = b.spin(
-        QStringLiteral("DelayTime"), 1, 60, [&z] { return z.settings.DelayTime(); },
-        [&z](int value) { z.DelayTimeChange(value); });
-    delayCaption->setBuddy(seconds);
-    delay->addWidget(delayCaption);
-    delay->addWidget(seconds);
-    delay->addWidget(Text(b, QStringLiteral("Seconds before an automatic backup starts")));
-    delay->addStretch(1);
-    layout->addLayout(delay);
-    layout->addWidget(Text(b, QStringLiteral("If started after the scheduled time,")));
-    layout->addWidget(Text(b, QStringLiteral("what do you want Harbex to do?")));
+    page.body()->addWidget(schedule);
+    // The question heads the box of its answers.
+    auto* missed = new QGroupBox;
+    missed->setObjectName(QStringLiteral("PromptMissedBox"));
+    auto* answers = new QVBoxLayout(missed);
+    answers->addWidget(PageText(QStringLiteral("If started after the scheduled time,")));
+    answers->addWidget(PageText(QStringLiteral("what do you want Harbex to do?")));
     b.radios(
-        layout, QStringLiteral("PromptMissed"),
+        answers, QStringLiteral("PromptMissed"),
         Names({"Nothing at all, I will decide what to do", "Let me know, I will decide what to do",
                "Do the Backup Immediately", "Do it the next time it is scheduled."}),
         [&z] { return z.settings.PromptMissed; },
         [&z](int index) { z.settings.PromptMissed = index; });
-    return group;
+    page.body()->addWidget(missed);
+    page.body()->addWidget(b.action(
+        QStringLiteral("SkipToNext"),
+        QStringLiteral("If Sequencing, s&kip to the next backup (Recomended is Checked)"),
+        [&z] { return z.settings.Skip; }, [&z] { z.sequence().SkipExecute(); }));
+    page.body()->addStretch(1);
+}
+
+void BuildPage14(WizardPage& page, THarbexZoDi& z, OptionsBinder& b) {
+    RunLogBook& log = z.log();
+    page.body()->addWidget(b.action(
+        QStringLiteral("Logging"), QStringLiteral("&Enable Log File"),
+        [&z] { return z.settings.EnabLog; }, [&log] { log.EnabLogExecute(); }));
+    QGroupBox* logOptions = ChoiceBox(
+        b, QStringLiteral("Logging Options"), QStringLiteral("LogOptions"),
+        Names({"A single File (the last log will be overwritten)",
+               "Each day of the week. (Monday_Log - Sunday_Log)",
+               "Each day of the month. (Log_1- Log_31)",
+               "Each Backup session numbered sequentialy"}),
+        [&z] { return z.settings.LogOptions; }, [&z](int index) { z.settings.LogOptions = index; });
+    b.visibleWhen(logOptions, [&log] { return log.LogOptionsVisible; });
+    page.body()->addWidget(logOptions);
+    QGroupBox* viewOptions = ChoiceBox(
+        b, QStringLiteral("View Options"), QStringLiteral("ViewOptions"),
+        Names({"The last created file", "Show a list of Log files"}),
+        [&z] { return z.settings.ViewOptions; },
+        [&z](int index) { z.settings.ViewOptions = index; });
+    b.visibleWhen(viewOptions, [&log] { return log.ViewOptionsVisible; });
+    page.body()->addWidget(viewOptions);
+    auto* reset = new QHBoxLayout;
+    reset->addWidget(b.label(QStringLiteral("Click here to reset Sequential numbering")));
+    reset->addWidget(b.button(QStringLiteral("Page14Reset"), QStringLiteral("&Reset "),
+                              [&log] { log.Page14ResetClick(); }));
+    reset->addWidget(b.label(QStringLiteral("CountLab"), [&log] { return log.CountLab; }));
+    reset->addStretch(1);
+    page.body()->addLayout(reset);
+    page.body()->addStretch(1);
+}
+
+}  // namespace
+
+void BuildSchedulePages(WizardView& view, THarbexZoDi& z, OptionsBinder& b) {
+    BuildPage12(*view.page(kPage12), z, b);
+    BuildPage13(*view.page(kPage13), z, b);
+    BuildPage14(*view.page(kPage14), z, b);
 }
 
 }  // namespace harbex
