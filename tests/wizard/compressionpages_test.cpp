@@ -64,7 +64,9 @@ TEST_F(WizardTest, TheGroupingChosenBeforeShapesTheNamingPage) {
         EXPECT_EQ(p.findChild<QLabel*>(P("P11Text1"))->text(), P(look.text1));
         auto* text3 = p.findChild<QLabel*>(P("P11text3"));
         EXPECT_EQ(!text3->isHidden(), look.text3 != nullptr);
-        if (look.text3) EXPECT_EQ(text3->text(), P(look.text3));
+        if (look.text3) {
+            EXPECT_EQ(text3->text(), P(look.text3));
+        }
         EXPECT_EQ(!p.findChild<QLabel*>(P("P11text4"))->isHidden(), look.text4Shown);
         EXPECT_TRUE(world.prompter().records().isEmpty());
     }
