@@ -76,7 +76,8 @@ WizardPage::WizardPage(THarbexZoDi& z, OptionsBinder& b, int index) : z_(z), ind
 
 void WizardPage::setContent(QWidget* content) {
     auto* layout = static_cast<QVBoxLayout*>(this->layout());
-    layout->replaceWidget(content_, content);
+    // The layout hands back the item that held the old widget; it is ours to delete.
+    delete layout->replaceWidget(content_, content);
     content_->deleteLater();
     content_ = content;
     body_ = nullptr;
