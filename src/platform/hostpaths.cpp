@@ -114,16 +114,25 @@ const QString& HostPaths::DriveMapKey() {
 }
 
 HostPaths HostPaths::FromRegistry(const Registry& registry) {
+    return FromValues([&registry](const QString& name) {
+        return registry.readText(RegistryRoot::CurrentUser, DriveMapKey(), name);
+    });
+}
+
+HostPaths HostPaths::FromValues(
+    const std::function<std::optional<QString>(const QString&)>& value) {
+    // A folder written by hand as a relative path would be taken from whatever folder the program
+    // was started in: such a value maps nothing, like an absent one.
+    auto folder = [&value](const QString& name) -> std::optional<QString> {
+        const auto text = value(name);
+        if (!text || !QDir::isAbsolutePath(*text)) return std::nullopt;
+        return text;
+    };
     QMap<QChar, QString> drives;
     drives.insert(u'C', QStringLiteral("/"));
-    for (char16_t letter = u'A'; letter <= u'Z'; ++letter) {
-        const auto folder =
-            registry.readText(RegistryRoot::CurrentUser, DriveMapKey(), QString(QChar(letter)));
-        if (folder && !folder->isEmpty()) drives.insert(QChar(letter), *folder);
-    }
-    const auto network =
-        registry.readText(RegistryRoot::CurrentUser, DriveMapKey(), QStringLiteral("Network"));
-    return HostPaths(drives, network && !network->isEmpty() ? *network : QStringLiteral("/mnt"));
+    for (char16_t letter = u'A'; letter <= u'Z'; ++letter)
+        if (const auto mapped = folder(QString(QChar(letter)))) drives.insert(QChar(letter), *mapped);
+    return HostPaths(drives, folder(QStringLiteral("Network")).value_or(QStringLiteral("/mnt")));
 }
 
 bool HostPaths::isMapped(QChar driveLetter) const {
