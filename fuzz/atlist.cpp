@@ -10,10 +10,10 @@ namespace harbex::fuzz {
 
 HARBEX_FUZZ_HARNESS(atlist) {
     // The default map plus a drive inside another and a network root inside a drive.
-    static const HostPaths paths(
-        {{u'C', QStringLiteral("/")}, {u'D', QStringLiteral("/srv/data")},
-         {u'E', QStringLiteral("/srv/data/more")}},
-        QStringLiteral("/mnt"));
+    static const HostPaths paths({{u'C', QStringLiteral("/")},
+                                  {u'D', QStringLiteral("/srv/data")},
+                                  {u'E', QStringLiteral("/srv/data/more")}},
+                                 QStringLiteral("/mnt"));
     const auto read = [](const QStringList& lines) { return UtilityListEntries(lines, paths); };
     CheckListFile("atlist", bytes, read, ListFileText, Unchanged());
 }

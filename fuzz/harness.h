@@ -49,18 +49,18 @@ QString Printable(const QStringList& lines);
 }  // namespace harbex::fuzz
 
 // Defines a harness: `body` sees `const QByteArray& bytes`.
-#define HARBEX_FUZZ_HARNESS(name)                                                             \
-    static void FuzzBody_##name(const QByteArray& bytes);                                      \
-    static const ::harbex::fuzz::Registration kRegistration_##name(#name, FuzzBody_##name);   \
-    HARBEX_FUZZ_ENTRY(name)                                                                    \
+#define HARBEX_FUZZ_HARNESS(name)                                                           \
+    static void FuzzBody_##name(const QByteArray& bytes);                                   \
+    static const ::harbex::fuzz::Registration kRegistration_##name(#name, FuzzBody_##name); \
+    HARBEX_FUZZ_ENTRY(name)                                                                 \
     static void FuzzBody_##name(const QByteArray& bytes)
 
 #ifdef HARBEX_LIBFUZZER
-#define HARBEX_FUZZ_ENTRY(name)                                                          \
-    extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {            \
-        FuzzBody_##name(QByteArray(reinterpret_cast<const char*>(data),                  \
-                                   static_cast<qsizetype>(size)));                       \
-        return 0;                                                                         \
+#define HARBEX_FUZZ_ENTRY(name)                                                             \
+    extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {               \
+        FuzzBody_##name(                                                                    \
+            QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size))); \
+        return 0;                                                                           \
     }
 #else
 #define HARBEX_FUZZ_ENTRY(name)

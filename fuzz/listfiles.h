@@ -18,8 +18,7 @@ void CheckListFile(const char* harness, const QByteArray& bytes, Read read, Writ
     const auto second = read(WrittenAndReadBack(harness, write(first)));
     const auto expected = normalise(first);
     Expect(second == expected, harness, [&] {
-        return QStringLiteral("read back differently:\n") + write(expected) + u'\n' +
-               write(second);
+        return QStringLiteral("read back differently:\n") + write(expected) + u'\n' + write(second);
     });
     // A second round changes nothing more.
     Expect(read(WrittenAndReadBack(harness, write(second))) == second, harness,

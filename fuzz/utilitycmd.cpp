@@ -23,14 +23,14 @@ HARBEX_FUZZ_HARNESS(utilitycmd) {
     QStringList quoted;
     for (const QString& argument : arguments) quoted << QuoteArgument(argument);
     Expect(SplitWindowsCommandLine(quoted.join(u' ')) == arguments, "utilitycmd", [&] {
-        return QStringLiteral("arguments do not survive quoting: ") + Printable(arguments) +
-               u'\n' + quoted.join(u' ');
+        return QStringLiteral("arguments do not survive quoting: ") + Printable(arguments) + u'\n' +
+               quoted.join(u' ');
     });
 
     UtilityCommand command;
     if (!ParseUtilityCommand(arguments, &command)) return;
     const bool list = command.names.startsWith(u'@');
-    const ExternalForm form = !list                ? ExternalForm::Spec
+    const ExternalForm form = !list                 ? ExternalForm::Spec
                               : command.keepFolders ? ExternalForm::ListWithPaths
                                                     : ExternalForm::List;
     // The Spec form cannot say "-p": the utility keeps folders only with a list.
@@ -41,8 +41,8 @@ HARBEX_FUZZ_HARNESS(utilitycmd) {
     const bool parsed = ParseUtilityCommand(SplitWindowsCommandLine(composed), &again);
     Expect(parsed && again == command, "utilitycmd", [&] {
         return QStringLiteral("composed as ") + composed + QStringLiteral(" it reads ") +
-               (parsed ? Shown(again) : QStringLiteral("nothing")) +
-               QStringLiteral(", not ") + Shown(command);
+               (parsed ? Shown(again) : QStringLiteral("nothing")) + QStringLiteral(", not ") +
+               Shown(command);
     });
 }
 

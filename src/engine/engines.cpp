@@ -165,13 +165,12 @@ ArchiveAttempt Engines::ExternalZip(const QString& archive, ExternalForm form,
 ArchiveAttempt Engines::runExternal(const QString& temporary, ExternalForm form,
                                     const QStringList& entries, const QString& listFile) {
     QString error;
-    if (form != ExternalForm::Spec &&
-        !Files().writeText(listFile, ListFileText(entries), &error))
+    if (form != ExternalForm::Spec && !Files().writeText(listFile, ListFileText(entries), &error))
         return Failed(error);
     const quint16 show = z_.settings.ShowZipping ? 5 : 0;
-    const ProgramRun run =
-        RunProgram(z_.settings.ExtUtilPath, UtilityParameterText(temporary, form, entries, listFile),
-                   ExternalTimeoutMs, show, [this] { return z_.StopRequested; });
+    const ProgramRun run = RunProgram(z_.settings.ExtUtilPath,
+                                      UtilityParameterText(temporary, form, entries, listFile),
+                                      ExternalTimeoutMs, show, [this] { return z_.StopRequested; });
     if (run.status != QStringLiteral("OK")) return Failed(run.status);
     if (run.exitCode == kNothingToDo) return {ArchiveOutcome::NothingToDo, QString(), {}};
     if (run.exitCode != 0)

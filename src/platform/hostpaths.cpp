@@ -122,16 +122,18 @@ HostPaths HostPaths::FromRegistry(const Registry& registry) {
 HostPaths HostPaths::FromValues(
     const std::function<std::optional<QString>(const QString&)>& value) {
     // A folder written by hand as a relative path would be taken from whatever folder the program
-    // was started in: such a value maps nothing, like an absent one.
+    // was started in (and Qt would take ":name" for one of its resources): such a value maps
+    // nothing, like an absent one.
     auto folder = [&value](const QString& name) -> std::optional<QString> {
         const auto text = value(name);
-        if (!text || !QDir::isAbsolutePath(*text)) return std::nullopt;
+        if (!text || !text->startsWith(u'/')) return std::nullopt;
         return text;
     };
     QMap<QChar, QString> drives;
     drives.insert(u'C', QStringLiteral("/"));
     for (char16_t letter = u'A'; letter <= u'Z'; ++letter)
-        if (const auto mapped = folder(QString(QChar(letter)))) drives.insert(QChar(letter), *mapped);
+        if (const auto mapped = folder(QString(QChar(letter))))
+            drives.insert(QChar(letter), *mapped);
     return HostPaths(drives, folder(QStringLiteral("Network")).value_or(QStringLiteral("/mnt")));
 }
 
@@ -153,10 +155,13 @@ void HostPaths::setDrive(QChar driveLetter, const QString& hostFolder) {
 QString HostPaths::toHost(const QString& programPath) const {
     const ProgramPathParts parts = SplitProgramPath(programPath);
     if (parts.isNetwork()) {
+        // A network path never climbs above its share, and "." or ".." names no server or share.
+        const auto dots = [](const QString& name) { return name == u"." || name == u".."; };
+        if (dots(parts.server) || dots(parts.share)) return QString();
         QStringList below;
         below << parts.server;
         if (!parts.share.isEmpty()) below << parts.share;
-        below << parts.components;
+        below << Normalised(parts.components);
         return ResolveBelow(CleanHostFolder(networkRoot_), below);
     }
     if (parts.isRelative() || !drives_.contains(parts.drive)) return QString();

@@ -214,7 +214,7 @@ QList<std::pair<QString, QString>> SettingsValues(const AppSettings& settings) {
         add(RowName("FName", row), info.BusFile);
         add(RowName("SWD", row), QString::number(info.OnWeekday));
         add(RowName("SMD", row), QString::number(info.OnMonthDay));
-        add(RowName("SD", row), DateText(info.OnDate));
+        add(RowName("SD", row), StoredDateText(info.OnDate));
         add(RowName("ST", row), TimeText(info.AtTime));
     }
     return values;

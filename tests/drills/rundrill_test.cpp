@@ -49,8 +49,9 @@ QByteArray Noise(int size, quint32 seed) {
 // A set of C:\Src's files copied (or zipped into one archive "Drill.zip") into the daily folder on
 // D:, every day.
 QByteArray SetText(bool zipped, int autotype) {
-    return QByteArray("[FILTERS]\r\n*.*\r\n[DIRS]\r\nC:\\Src\r\n[PARAMS]\r\n-a \r\n[SHED]\r\n0\r\n1"
-                      "\r\n1\r\n12:00:00\r\n0\r\n[AUTO]\r\n") +
+    return QByteArray(
+               "[FILTERS]\r\n*.*\r\n[DIRS]\r\nC:\\Src\r\n[PARAMS]\r\n-a \r\n[SHED]\r\n0\r\n1"
+               "\r\n1\r\n12:00:00\r\n0\r\n[AUTO]\r\n") +
            QByteArray::number(autotype) +
            "\r\n[DIS DRIVES]\r\n[DAYS]\r\nUSE1234567\r\n[NAMESET]\r\n1\r\n[SPECIFIC]\r\n0\r\n"
            "[ZIP TYPE]\r\n00\r\n[ZIP CORE]\r\nDrill\r\n[COMP]\r\n" +
@@ -85,20 +86,19 @@ class RunDrill : public ScheduledSetTest, public ::testing::WithParamInterface<D
     static QString source(const QString& name) { return P("C:\\Src\\") + name; }
     static QString backup(const QString& name) { return P("D:\\Monday\\") + name; }
     bool zipped() const { return GetParam().path == Path::ManualZip; }
-    QStringList previousFiles() const {
-        return zipped() ? QStringList{P("Drill.zip")} : kSources;
-    }
+    QStringList previousFiles() const { return zipped() ? QStringList{P("Drill.zip")} : kSources; }
 
     void prepare() {
         const Drill& drill = GetParam();
-        world.writeFile(set(), SetText(zipped(), drill.path == Path::Unattended || drill.path == Path::Sequence));
+        world.writeFile(set(), SetText(zipped(), drill.path == Path::Unattended ||
+                                                     drill.path == Path::Sequence));
         if (zipped()) {
             // Yesterday's archive, a good one.
             world.writeFile(P("D:\\Monday\\Drill.zip"), QByteArray());
             QFile::remove(world.host(P("D:\\Monday\\Drill.zip")));
-            ASSERT_EQ(RunUtility(world.host(P("D:\\Monday\\Drill.zip")),
-                                 world.host(P("C:\\Src\\a.txt"))),
-                      0);
+            ASSERT_EQ(
+                RunUtility(world.host(P("D:\\Monday\\Drill.zip")), world.host(P("C:\\Src\\a.txt"))),
+                0);
             world.setSetting(P("Internal Compression"), P("0"));
             utility();
         }
@@ -144,8 +144,7 @@ class RunDrill : public ScheduledSetTest, public ::testing::WithParamInterface<D
                 struck_ = true;
                 break;
             case Fault::DestinationRemoved:
-                script += P("'%1' \"$@\" || exit $?\nmv '%2' '%2.gone'\n")
-                              .arg(real, driveD());
+                script += P("'%1' \"$@\" || exit $?\nmv '%2' '%2.gone'\n").arg(real, driveD());
                 struck_ = true;
                 break;
             default:
@@ -282,8 +281,7 @@ QString FailureNamed(const Drill& drill) {
         case Fault::SourceChanged:
             return QString();  // not a failure: the copy has the new bytes, whole
         case Fault::SourceRemoved:
-            return zipped ? P("File compression Error C:\\Temp\\Drill.zip")
-                          : P("Files not found");
+            return zipped ? P("File compression Error C:\\Temp\\Drill.zip") : P("Files not found");
         case Fault::ZipKilled:
             return P("File compression Error C:\\Temp\\Drill.zip");
     }
@@ -295,18 +293,16 @@ TEST_P(RunDrill, SourcesKeptNoHalfFilesThePreviousBackupKeptAndTheFailureLogged)
     prepare();
     const QString log = run();
     if (scriptChanges_) scriptChanges_();
-    EXPECT_TRUE(struck_ || drill.fault == Fault::DestinationFull)
-        << "the fault never struck\n"
-        << log.toStdString();
+    EXPECT_TRUE(struck_ || drill.fault == Fault::DestinationFull) << "the fault never struck\n"
+                                                                  << log.toStdString();
 
     EXPECT_EQ(SourceState(), sources_) << "the run changed a source";
     // Under its final name a file is yesterday's, or a whole copy of a source as it is or was.
     // A compressed run whose archive failed copies the files themselves.
-    QStringList left = QDir(world.host(P("D:\\Monday")))
-                           .entryList(QDir::Files | QDir::Hidden | QDir::System);
-    if (zipped() && left != previousFiles()) left.removeIf([](const QString& name) {
-        return kSources.contains(name);
-    });
+    QStringList left =
+        QDir(world.host(P("D:\\Monday"))).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    if (zipped() && left != previousFiles())
+        left.removeIf([](const QString& name) { return kSources.contains(name); });
     EXPECT_EQ(left, previousFiles()) << "files were lost, or temporary files left behind";
     for (const QString& name : left) {
         const QByteArray now = world.readFile(backup(name));
