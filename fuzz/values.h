@@ -3,6 +3,7 @@
 // Named text values from fuzz input, one "name=value" a line, looked up without regard to case
 // as the registry does.
 
+#include <QHash>
 #include <QList>
 #include <optional>
 #include <utility>
@@ -25,11 +26,15 @@ inline Values ValuesOf(const QStringList& lines, QStringList* others = nullptr) 
     return values;
 }
 
+// The first value of each name counts, as the registry finds the first spelling of a name.
 inline auto LookupIn(const Values& values) {
-    return [&values](const QString& name) -> std::optional<QString> {
-        for (const auto& [stored, value] : values)
-            if (stored.compare(name, Qt::CaseInsensitive) == 0) return value;
-        return std::nullopt;
+    QHash<QString, QString> byName;
+    for (const auto& [stored, value] : values)
+        if (!byName.contains(stored.toCaseFolded())) byName.insert(stored.toCaseFolded(), value);
+    return [byName = std::move(byName)](const QString& name) -> std::optional<QString> {
+        const auto found = byName.constFind(name.toCaseFolded());
+        if (found == byName.cend()) return std::nullopt;
+        return *found;
     };
 }
 

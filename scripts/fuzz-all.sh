@@ -25,12 +25,13 @@ done
 [ ${#harnesses[@]} -eq 0 ] &&
     harnesses=(setfile lstfile nwffile brwfile dlffile settings drivemap utilitycmd atlist)
 
+mkdir -p "$build"
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 if ! nice -n 19 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
-        -DHARBEX_FUZZ=ON -DHARBEX_TESTS=OFF "${launcher[@]}" >"$build.configure.log" 2>&1 ||
-    ! nice -n 19 cmake --build "$build" -j2 --target fuzz_all >"$build.build.log" 2>&1; then
-    echo "build failed; see $build.configure.log and $build.build.log"
+        -DHARBEX_FUZZ=ON -DHARBEX_TESTS=OFF "${launcher[@]}" >"$build/configure.log" 2>&1 ||
+    ! nice -n 19 cmake --build "$build" -j2 --target fuzz_all >"$build/build.log" 2>&1; then
+    echo "build failed; see $build/configure.log and $build/build.log"
     exit 2
 fi
 
