@@ -27,14 +27,10 @@ int main(int argc, char** argv) {
     const BenchMachine machine(argc, argv);
     if (!machine.valid()) return 1;
     const int runs = machine.runs;
-    const QString hostRoot = machine.driveC() + QStringLiteral("/Tree");
-    QElapsedTimer build;
-    build.start();
-    const int folders = BuildFolderTree(
-        hostRoot, [](const QString& folder, int number) { WriteFiles(folder, number, 100, 1); });
-    std::printf("tree: %d folders, %d files under %s (built in %lld ms, not timed below)\n",
-                folders, folders * 100, qPrintable(hostRoot), build.elapsed());
-    std::fflush(stdout);
+    const QString hostRoot = machine.BuildReportedTree(100, [](const QString& root) {
+        return BuildFolderTree(
+            root, [](const QString& folder, int number) { WriteFiles(folder, number, 100, 1); });
+    });
 
     double collectMs = 1e300;
     qsizetype collected = 0;

@@ -74,13 +74,7 @@ int main(int argc, char** argv) {
     const BenchMachine machine(argc, argv);
     if (!machine.valid()) return 1;
     const int runs = machine.runs;
-    const QString hostRoot = machine.driveC() + QStringLiteral("/Tree");
-    QElapsedTimer build;
-    build.start();
-    const int folders = BuildTree(hostRoot);
-    std::printf("tree: %d folders, %d files under %s (built in %lld ms, not timed below)\n",
-                folders, folders * kFilesPerFolder, qPrintable(hostRoot), build.elapsed());
-    std::fflush(stdout);
+    const QString hostRoot = machine.BuildReportedTree(kFilesPerFolder, BuildTree);
 
     double searchMs = 1e300;
     qsizetype found = 0;

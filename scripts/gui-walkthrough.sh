@@ -49,7 +49,7 @@ start_and_settle() {
     while [ $SECONDS -lt $deadline ]; do
         kill -0 "$app" 2>/dev/null || fail "run $run: the program ended during start-up"
         local shown
-        shown=$(dialogs | head -n 1)
+        shown=$(settled_dialog)
         if [ -z "$shown" ]; then
             if [ -n "$(main_window)" ]; then quiet=$((quiet + 1)); fi
             [ $quiet -ge 10 ] && return 0

@@ -37,7 +37,9 @@ start_display() {
     for _ in $(seq 20); do
         number=$((100 + RANDOM % 800))
         [ -e "/tmp/.X$number-lock" ] && continue
-        Xvfb ":$number" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+        # -noreset: by default the server resets whenever its last client leaves, and a program
+        # connecting during that reset fails to start ("could not connect to display").
+        Xvfb ":$number" -screen 0 "${size}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
         xvfb=$!
         # A busy machine may take a while to start the server: wait for it, not for a time.
         ready=$((SECONDS + 20))
@@ -72,20 +74,35 @@ geometry() {  # prints X Y WIDTH HEIGHT of a window
     xdotool getwindowgeometry --shell "$1" 2>/dev/null |
         awk -F= '/^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print x, y, w, h}'
 }
-main_window() {  # the largest visible window is the main window
+# The largest visible window is the main window. A window whose size cannot be read yet (it is
+# being mapped or unmapped) makes the answer empty: the caller looks again rather than take a
+# dialog for the main window and answer the wrong one.
+main_window() {
     local best="" area=0 ww wh
     for w in $(xdotool search --onlyvisible --name '.+' 2>/dev/null); do
         read -r _ _ ww wh <<<"$(geometry "$w")"
-        [ $((${ww:-0} * ${wh:-0})) -gt $area ] && area=$((ww * wh)) && best=$w
+        [ -n "${ww:-}" ] && [ -n "${wh:-}" ] || return 0
+        [ $((ww * wh)) -gt $area ] && area=$((ww * wh)) && best=$w
     done
     echo "$best"
 }
-dialogs() {  # visible windows other than the main window
+dialogs() {  # visible windows other than the main window; none while the main window is unknown
     local main
     main=$(main_window)
+    [ -n "$main" ] || return 0
     for w in $(xdotool search --onlyvisible --name '.+' 2>/dev/null); do
         [ "$w" != "$main" ] && echo "$w"
     done
+}
+# The first dialog, once it has stood still for a moment: a window caught while the windows are
+# still changing is not answered, as a key meant for it could reach the next one.
+settled_dialog() {
+    local first second
+    first=$(dialogs | head -n 1)
+    [ -n "$first" ] || return 0
+    sleep 0.2
+    second=$(dialogs | head -n 1)
+    [ "$first" = "$second" ] && echo "$first"
 }
 
 # Starts the program (output to $work/out, process id in $app) and answers whatever start-up
@@ -97,7 +114,7 @@ start_and_answer() {
     while [ $quiet -lt 10 ]; do
         [ $SECONDS -lt $deadline ] || fail "start-up did not settle"
         kill -0 "$app" 2>/dev/null || fail "the program ended during start-up"
-        shown=$(dialogs | head -n 1)
+        shown=$(settled_dialog)
         if [ -n "$shown" ]; then
             echo "answered: $(xdotool getwindowname "$shown")"
             xdotool windowfocus "$shown" 2>/dev/null
