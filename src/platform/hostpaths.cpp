@@ -62,10 +62,15 @@ QString ResolveBelow(QString host, const QStringList& components) {
     return host;
 }
 
+// The names of a host path: only "/" separates, a "\" is part of a name there.
+QStringList HostComponents(const QString& hostPath) {
+    return hostPath.split(u'/', Qt::SkipEmptyParts);
+}
+
 // Length in components of prefix when hostPath lies at or below it, -1 otherwise.
 int PrefixDepth(const QString& prefix, const QString& hostPath) {
-    const QStringList prefixParts = PathComponents(prefix);
-    const QStringList pathParts = PathComponents(hostPath);
+    const QStringList prefixParts = HostComponents(prefix);
+    const QStringList pathParts = HostComponents(hostPath);
     if (prefixParts.size() > pathParts.size()) return -1;
     for (int i = 0; i < prefixParts.size(); ++i)
         if (prefixParts[i] != pathParts[i]) return -1;
@@ -181,16 +186,23 @@ QString HostPaths::toProgram(const QString& hostPath) const {
             bestBase = it.value();
         }
     }
-    const QStringList absoluteParts = PathComponents(absolute);
+    const QStringList absoluteParts = HostComponents(absolute);
     const int networkDepth = networkRoot_.isEmpty() ? -1 : PrefixDepth(networkRoot_, absolute);
+    // A name holding "\" would read back as two names: such a path has no program form.
+    const auto programForm = [&absoluteParts](int depth) {
+        const QStringList rest = absoluteParts.mid(depth);
+        for (const QString& name : rest)
+            if (name.contains(u'\\')) return std::optional<QString>();
+        return std::optional<QString>(rest.join(u'\\'));
+    };
     // A network path needs at least the server below the network root.
     if (networkDepth >= 0 && networkDepth > bestDepth && absoluteParts.size() > networkDepth) {
-        const QStringList rest = absoluteParts.mid(networkDepth);
-        return QStringLiteral("\\\\") + rest.join(u'\\');
+        const auto rest = programForm(networkDepth);
+        return rest ? QStringLiteral("\\\\") + *rest : QString();
     }
     if (bestDepth < 0) return QString();
-    const QStringList rest = absoluteParts.mid(bestDepth);
-    return bestRoot + u'\\' + rest.join(u'\\');
+    const auto rest = programForm(bestDepth);
+    return rest ? bestRoot + u'\\' + *rest : QString();
 }
 
 QString NoDriveMessage(const QString& hostFolder, const QString& driveMapFile) {

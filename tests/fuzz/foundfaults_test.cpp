@@ -37,7 +37,8 @@ TEST(FoundByFuzzing, StoredSequenceDatesKeepTheirCenturyWhateverTheDateFormat) {
 }
 
 // A drive folder written by hand as "data" or ":home" was taken relative to the working folder
-// (or as a Qt resource); a network path climbed from its share to other servers.
+// (or as a Qt resource); a network path climbed from its share to other servers; a folder named
+// "\" on the host led to another drive's path.
 TEST(FoundByFuzzing, TheDriveMapGivesOnlyAbsoluteHostPathsAndNetworkPathsStayInTheirShare) {
     struct Case {
         const char* value;  // the drive map's value for X
@@ -53,6 +54,7 @@ TEST(FoundByFuzzing, TheDriveMapGivesOnlyAbsoluteHostPathsAndNetworkPathsStayInT
         {"/srv/x", "\\\\..\\D\\y", ""},
         {"/srv/x", "\\\\.\\D", ""},
         {"/srv/x", "\\\\S1\\D\\..\\..\\E\\y", "/mnt/net/S1/D/E/y"},
+        {"/\\", "X:\\mnt\\net\\S1", "/\\/mnt/net/S1"},
     };
     for (const Case& c : cases) {
         const QString value = S(c.value);
@@ -61,7 +63,12 @@ TEST(FoundByFuzzing, TheDriveMapGivesOnlyAbsoluteHostPathsAndNetworkPathsStayInT
             if (name == u"Network") return std::optional<QString>(S("/mnt/net"));
             return std::optional<QString>();
         });
-        EXPECT_EQ(paths.toHost(S(c.path)), S(c.host)) << c.value << " " << c.path;
+        const QString host = paths.toHost(S(c.path));
+        EXPECT_EQ(host, S(c.host)) << c.value << " " << c.path;
+        // A "\\" inside a host folder's name is part of the name, not a separator.
+        if (!host.isEmpty()) {
+            EXPECT_EQ(paths.toHost(paths.toProgram(host)), host) << c.path;
+        }
     }
 }
 
