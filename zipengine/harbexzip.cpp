@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "archivewriter.h"
+#include "engine/utilitycommand.h"
 #include "engine/zipspecs.h"
 #include "platform/platform.h"
 
@@ -26,11 +27,7 @@ namespace {
 
 enum Exit { kOk = 0, kFailed = 2, kNothingToDo = 12, kUsage = 16, kUnreadable = 18 };
 
-struct CommandLine {
-    bool keepFolders = false;
-    QString archive;
-    QString names;  // "@list" or a folder\pattern
-};
+using CommandLine = harbex::UtilityCommand;
 
 int Usage() {
     std::fprintf(stderr,
@@ -39,24 +36,8 @@ int Usage() {
     return kUsage;
 }
 
-bool Parse(const QStringList& arguments, CommandLine* line) {
-    QStringList rest = arguments;
-    if (!rest.isEmpty() && rest.first().compare(QStringLiteral("-p"), Qt::CaseInsensitive) == 0) {
-        line->keepFolders = true;
-        rest.removeFirst();
-    }
-    if (rest.size() != 2 || rest[0].startsWith(u'-')) return false;
-    line->archive = rest[0];
-    line->names = rest[1];
-    return true;
-}
-
-// Host paths are taken through the drive map too, so that the list holds one kind of path. A host
-// path on no drive stays as it is: it then names nothing, and the utility fails instead of
-// leaving the file out.
 QString ProgramPath(const QString& name, const harbex::HostPaths& paths) {
-    const QString program = name.startsWith(u'/') ? paths.toProgram(name) : QString();
-    return program.isEmpty() ? name : program;
+    return harbex::UtilityEntryPath(name, paths);
 }
 
 std::unique_ptr<harbex::Platform> MakePlatform() {
@@ -83,10 +64,7 @@ QStringList Entries(const CommandLine& line, const harbex::HostPaths& paths, QSt
         *error = read.error;
         return {};
     }
-    QStringList entries;
-    for (const QString& entry : read.lines)
-        if (!entry.trimmed().isEmpty()) entries << ProgramPath(entry, paths);
-    return entries;
+    return harbex::UtilityListEntries(read.lines, paths);
 }
 
 int Run(const CommandLine& line) {
@@ -126,7 +104,7 @@ int Run(const CommandLine& line) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     CommandLine line;
-    if (!Parse(QCoreApplication::arguments().mid(1), &line)) return Usage();
+    if (!harbex::ParseUtilityCommand(QCoreApplication::arguments().mid(1), &line)) return Usage();
     const int code = Run(line);
     harbex::InstallPlatform(nullptr);
     return code;

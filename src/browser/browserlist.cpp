@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 #include "util/datetimetext.h"
+#include "util/listfile.h"
 
 namespace harbex {
 
@@ -20,18 +21,22 @@ BrowserListRead ReadBrowserList(const QString& path) {
     const TextReadResult read = Files().readLines(path);
     result.ok = read.ok;
     result.error = read.error;
-    // Blank lines name no file; a list edited by hand may have some.
-    for (const QString& line : read.lines)
-        if (!line.trimmed().isEmpty()) result.files << line;
+    result.files = BrowserListFiles(read.lines);
     return result;
 }
 
-bool WriteBrowserList(const QString& path, const QStringList& files, QString* error) {
+QStringList BrowserListFiles(const QStringList& lines) {
+    return ListFileEntries(lines);
+}
+
+QString BrowserListText(const QStringList& files) {
     QStringList lines;
     for (const QString& file : files) lines << file.toLower();
-    const QString text =
-        lines.isEmpty() ? QString() : JoinLinesCrLf(lines) + QStringLiteral("\r\n");
-    return Files().writeText(path, text, error);
+    return ListFileText(lines);
+}
+
+bool WriteBrowserList(const QString& path, const QStringList& files, QString* error) {
+    return Files().writeText(path, BrowserListText(files), error);
 }
 
 }  // namespace harbex

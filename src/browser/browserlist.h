@@ -20,6 +20,9 @@ struct BrowserListRead {
     QStringList files;
 };
 BrowserListRead ReadBrowserList(const QString& path);
+// The files of the list's lines, and the list's text for files (their paths in lower case).
+QStringList BrowserListFiles(const QStringList& lines);
+QString BrowserListText(const QStringList& files);
 // Writes the list, every line ended by CR LF; no file picked gives an empty file.
 bool WriteBrowserList(const QString& path, const QStringList& files, QString* error = nullptr);
 

@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "sets/setcommands.h"
 #include "ui/searcherrorform.h"
+#include "util/listfile.h"
 #include "wizard/wizard.h"
 #include "wizard/wizardpages.h"
 
@@ -197,11 +198,8 @@ void CommonFiles::reviewErrors(const QStringList& errors) {
 bool CommonFiles::saveFoundList() {
     const QString path =
         CompanionFileName(z_.busFile(), QStringLiteral(".dlf"), z_.programFolder());
-    QString text;
-    for (const QString& file : std::as_const(z_.view.CListBox1))
-        text += file + QStringLiteral("\r\n");
     QString error;
-    if (Files().writeText(path, text, &error)) return true;
+    if (Files().writeText(path, ListFileText(z_.view.CListBox1), &error)) return true;
     Prompts().message(error);
     return false;
 }

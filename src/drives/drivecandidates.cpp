@@ -1,5 +1,7 @@
 #include "drives/drivecandidates.h"
 
+#include "util/listfile.h"
+
 namespace harbex {
 
 QList<QChar> DriveLetters(bool noAB, int lastDrive) {
@@ -64,9 +66,7 @@ bool IsServerLine(const QString& line) {
 }
 
 QString NetworkListText(const QStringList& candidates) {
-    QString text;
-    for (const QString& candidate : candidates) text += candidate + QStringLiteral("\r\n");
-    return text;
+    return ListFileText(candidates);
 }
 
 }  // namespace harbex

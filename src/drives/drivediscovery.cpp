@@ -8,6 +8,7 @@
 #include "log/runlogbook.h"
 #include "platform/platform.h"
 #include "ui/netwait.h"
+#include "util/listfile.h"
 #include "util/utils.h"
 #include "wizard/wizard.h"
 #include "wizard/wizardpages.h"
@@ -118,8 +119,9 @@ void DriveDiscovery::LoadNetworkList() {
         Prompts().message(QStringLiteral("Netlist error"));
         return;
     }
-    *z_.NetworkList = read.lines;
-    z_.NetDrives.setItems(read.lines);
+    // A blank line names no drive: offered, it would only fail when a set uses it.
+    *z_.NetworkList = ListFileEntries(read.lines);
+    z_.NetDrives.setItems(*z_.NetworkList);
     z_.NetDrives.select(0);
 }
 

@@ -11,19 +11,6 @@
 #include "wizard/wizard.h"
 
 namespace harbex {
-namespace {
-
-// "C:\Temp\fol0.zip" -> "C:\Temp\", "fol0", ".zip"; the folder ends at the last "\" or ":".
-ArchiveRow RowFromLine(int number, const QString& line) {
-    const qsizetype cut = std::max(line.lastIndexOf(u'\\'), line.lastIndexOf(u':')) + 1;
-    const QString file = line.mid(cut);
-    const qsizetype dot = file.lastIndexOf(u'.');
-    return {QString::number(number), line.left(cut), dot < 0 ? file : file.left(dot),
-            dot < 0 ? QString() : file.mid(dot)};
-}
-
-}  // namespace
-
 ArchiveNamesList::ArchiveNamesList(THarbexZoDi& z)
     : SaveList{QStringLiteral("Save named archiveslist file"),
                QStringLiteral("Harbex Archive List File|*.lst"), QStringLiteral("lst"), QString(),
@@ -35,25 +22,17 @@ ArchiveNamesList::ArchiveNamesList(THarbexZoDi& z)
 
 bool ArchiveNamesList::ReadNamesFile(const QString& path) {
     ClearBtnClick();
-    const TextReadResult read = Files().readLines(path);
-    int count = 0;
-    for (const QString& line : read.lines) {
-        // A blank line (such as one left at the end by hand) names no archive.
-        if (line.trimmed().isEmpty()) continue;
-        Archives << RowFromLine(count++, line);
-    }
-    SBar[0] = QString::number(count);
+    Archives = ArchiveRowsFromLines(Files().readLines(path).lines);
+    SBar[0] = QString::number(Archives.size());
     SBar[1] = path;
-    return count > 0;
+    return !Archives.isEmpty();
 }
 
 bool ArchiveNamesList::WriteNamesFile(const QString& path) {
     writeFailed_ = false;
     if (Archives.isEmpty()) return false;
-    QString text;
-    for (const ArchiveRow& row : Archives) text += row.path() + QStringLiteral("\r\n");
     QString error;
-    if (Files().writeText(path, text, &error)) return true;
+    if (Files().writeText(path, ArchiveRowsText(Archives), &error)) return true;
     writeFailed_ = true;
     Prompts().message(error);
     return false;

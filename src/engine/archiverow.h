@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace harbex {
 
@@ -13,5 +15,11 @@ struct ArchiveRow {
     QString path() const { return TempPath + ArchiveName + Ext; }
     bool operator==(const ArchiveRow&) const = default;
 };
+
+// The rows of a ".lst" file's lines, numbered from 0: "C:\Temp\fol0.zip" gives "C:\Temp\",
+// "fol0", ".zip" (the folder ends at the last "\" or ":"). Blank lines name no archive.
+QList<ArchiveRow> ArchiveRowsFromLines(const QStringList& lines);
+// The ".lst" text of the rows: one full archive path a line.
+QString ArchiveRowsText(const QList<ArchiveRow>& rows);
 
 }  // namespace harbex

@@ -9,6 +9,7 @@
 #include "engine/compressor.h"
 #include "log/runlogbook.h"
 #include "platform/platform.h"
+#include "util/listfile.h"
 #include "util/stringutils.h"
 #include "util/utils.h"
 
@@ -71,9 +72,7 @@ void BackupRun::useSideFile(const QString& extension) {
         if (!z_.settings.SequencingMode) Prompts().message(read.error);
         return;
     }
-    QStringList lines;
-    for (const QString& line : read.lines)
-        if (!line.trimmed().isEmpty()) lines << line;
+    const QStringList lines = ListFileEntries(read.lines);
     if (!z_.settings.Duplicates) {
         z_.BackupSet = lines;
         return;

@@ -7,6 +7,7 @@
 #include "platform/commandline.h"
 #include "platform/platform.h"
 #include "util/errors.h"
+#include "util/listfile.h"
 #include "util/stringutils.h"
 #include "util/utils.h"
 
@@ -15,20 +16,6 @@ namespace {
 
 // Info-ZIP's zip and PKZIP both end with 12 when nothing matched what they were given.
 constexpr int kNothingToDo = 12;
-
-QString ParameterText(const QString& archive, ExternalForm form, const QStringList& entries,
-                      const QString& listFile) {
-    switch (form) {
-        case ExternalForm::List:
-            return QuoteArgument(archive) + QStringLiteral(" @") + QuoteArgument(listFile);
-        case ExternalForm::ListWithPaths:
-            return QStringLiteral("-p ") + QuoteArgument(archive) + QStringLiteral(" @") +
-                   QuoteArgument(listFile);
-        case ExternalForm::Spec:
-            return QuoteArgument(archive) + u' ' + QuoteArgument(entries.value(0));
-    }
-    return QString();
-}
 
 ArchiveAttempt Failed(const QString& reason) {
     return {ArchiveOutcome::Failed, reason, {}};
@@ -178,13 +165,12 @@ ArchiveAttempt Engines::ExternalZip(const QString& archive, ExternalForm form,
 ArchiveAttempt Engines::runExternal(const QString& temporary, ExternalForm form,
                                     const QStringList& entries, const QString& listFile) {
     QString error;
-    if (form != ExternalForm::Spec &&
-        !Files().writeText(listFile, JoinLinesCrLf(entries) + QStringLiteral("\r\n"), &error))
+    if (form != ExternalForm::Spec && !Files().writeText(listFile, ListFileText(entries), &error))
         return Failed(error);
     const quint16 show = z_.settings.ShowZipping ? 5 : 0;
-    const ProgramRun run =
-        RunProgram(z_.settings.ExtUtilPath, ParameterText(temporary, form, entries, listFile),
-                   ExternalTimeoutMs, show, [this] { return z_.StopRequested; });
+    const ProgramRun run = RunProgram(z_.settings.ExtUtilPath,
+                                      UtilityParameterText(temporary, form, entries, listFile),
+                                      ExternalTimeoutMs, show, [this] { return z_.StopRequested; });
     if (run.status != QStringLiteral("OK")) return Failed(run.status);
     if (run.exitCode == kNothingToDo) return {ArchiveOutcome::NothingToDo, QString(), {}};
     if (run.exitCode != 0)

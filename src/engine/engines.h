@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "engine/utilitycommand.h"
 #include "engine/zipmaster.h"
 
 namespace harbex {
@@ -17,10 +18,6 @@ struct ArchiveAttempt {
     QString reason;       // why it failed
     QStringList skipped;  // files left out, "path (reason)"
 };
-
-// The external utility's three parameter forms: "archive @list", "-p archive @list" (paths kept)
-// and "archive folder\filter".
-enum class ExternalForm { List, ListWithPaths, Spec };
 
 // Finding, setting up and running the two compression engines: the internal zip engine (two
 // modules beside the executable) and the external command-line utility named by "Ext Util".

@@ -4,6 +4,7 @@
 #include "platform/commandline.h"
 #include "platform/platform.h"
 #include "util/datetimetext.h"
+#include "util/listfile.h"
 #include "util/weekdays.h"
 #include "wizard/wizard.h"
 #include "wizard/wizardpages.h"
@@ -87,11 +88,8 @@ bool RunLogBook::SaveRunLog(QString* error) {
     const QString& name = z_.settings.LogFileName;
     const QDate today = Now().today();
     if (writtenFile_ != name || writtenDay_ != today) written_.clear();
-    const QStringList lines = written_ + RunLog;
-    QString text;
-    for (const QString& line : lines) text += line + QStringLiteral("\r\n");
     QString failure;
-    if (!Files().writeText(name, text, &failure)) {
+    if (!Files().writeText(name, ListFileText(written_ + RunLog), &failure)) {
         if (error) *error = failure;
         return false;
     }

@@ -363,7 +363,9 @@ bool DecodeText(const QByteArray& bytes, QString* text) {
         if (c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f' && c != '\v' && c != 0x1A)
             return false;
     }
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // The mark at the start is dropped below, exactly once (the decoder would drop one more).
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString decoded = utf8.decode(bytes);
     if (utf8.hasError()) decoded = QString::fromLatin1(bytes);
     if (decoded.startsWith(QChar(0xFEFF))) decoded.remove(0, 1);
@@ -372,6 +374,9 @@ bool DecodeText(const QByteArray& bytes, QString* text) {
 }
 
 QByteArray EncodeText(const QString& text) {
+    // Reading drops one byte order mark at the start; text that begins with that character
+    // itself gets one more, so that it reads back whole.
+    if (text.startsWith(QChar(0xFEFF))) return (QChar(0xFEFF) + text).toUtf8();
     return text.toUtf8();
 }
 

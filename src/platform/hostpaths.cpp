@@ -62,10 +62,15 @@ QString ResolveBelow(QString host, const QStringList& components) {
     return host;
 }
 
+// The names of a host path: only "/" separates, a "\" is part of a name there.
+QStringList HostComponents(const QString& hostPath) {
+    return hostPath.split(u'/', Qt::SkipEmptyParts);
+}
+
 // Length in components of prefix when hostPath lies at or below it, -1 otherwise.
 int PrefixDepth(const QString& prefix, const QString& hostPath) {
-    const QStringList prefixParts = PathComponents(prefix);
-    const QStringList pathParts = PathComponents(hostPath);
+    const QStringList prefixParts = HostComponents(prefix);
+    const QStringList pathParts = HostComponents(hostPath);
     if (prefixParts.size() > pathParts.size()) return -1;
     for (int i = 0; i < prefixParts.size(); ++i)
         if (prefixParts[i] != pathParts[i]) return -1;
@@ -114,16 +119,27 @@ const QString& HostPaths::DriveMapKey() {
 }
 
 HostPaths HostPaths::FromRegistry(const Registry& registry) {
+    return FromValues([&registry](const QString& name) {
+        return registry.readText(RegistryRoot::CurrentUser, DriveMapKey(), name);
+    });
+}
+
+HostPaths HostPaths::FromValues(
+    const std::function<std::optional<QString>(const QString&)>& value) {
+    // A folder written by hand as a relative path would be taken from whatever folder the program
+    // was started in (and Qt would take ":name" for one of its resources): such a value maps
+    // nothing, like an absent one.
+    auto folder = [&value](const QString& name) -> std::optional<QString> {
+        const auto text = value(name);
+        if (!text || !text->startsWith(u'/')) return std::nullopt;
+        return text;
+    };
     QMap<QChar, QString> drives;
     drives.insert(u'C', QStringLiteral("/"));
-    for (char16_t letter = u'A'; letter <= u'Z'; ++letter) {
-        const auto folder =
-            registry.readText(RegistryRoot::CurrentUser, DriveMapKey(), QString(QChar(letter)));
-        if (folder && !folder->isEmpty()) drives.insert(QChar(letter), *folder);
-    }
-    const auto network =
-        registry.readText(RegistryRoot::CurrentUser, DriveMapKey(), QStringLiteral("Network"));
-    return HostPaths(drives, network && !network->isEmpty() ? *network : QStringLiteral("/mnt"));
+    for (char16_t letter = u'A'; letter <= u'Z'; ++letter)
+        if (const auto mapped = folder(QString(QChar(letter))))
+            drives.insert(QChar(letter), *mapped);
+    return HostPaths(drives, folder(QStringLiteral("Network")).value_or(QStringLiteral("/mnt")));
 }
 
 bool HostPaths::isMapped(QChar driveLetter) const {
@@ -144,10 +160,13 @@ void HostPaths::setDrive(QChar driveLetter, const QString& hostFolder) {
 QString HostPaths::toHost(const QString& programPath) const {
     const ProgramPathParts parts = SplitProgramPath(programPath);
     if (parts.isNetwork()) {
+        // A network path never climbs above its share, and "." or ".." names no server or share.
+        const auto dots = [](const QString& name) { return name == u"." || name == u".."; };
+        if (dots(parts.server) || dots(parts.share)) return QString();
         QStringList below;
         below << parts.server;
         if (!parts.share.isEmpty()) below << parts.share;
-        below << parts.components;
+        below << Normalised(parts.components);
         return ResolveBelow(CleanHostFolder(networkRoot_), below);
     }
     if (parts.isRelative() || !drives_.contains(parts.drive)) return QString();
@@ -167,16 +186,23 @@ QString HostPaths::toProgram(const QString& hostPath) const {
             bestBase = it.value();
         }
     }
-    const QStringList absoluteParts = PathComponents(absolute);
+    const QStringList absoluteParts = HostComponents(absolute);
     const int networkDepth = networkRoot_.isEmpty() ? -1 : PrefixDepth(networkRoot_, absolute);
+    // A name holding "\" would read back as two names: such a path has no program form.
+    const auto programForm = [&absoluteParts](int depth) {
+        const QStringList rest = absoluteParts.mid(depth);
+        for (const QString& name : rest)
+            if (name.contains(u'\\')) return std::optional<QString>();
+        return std::optional<QString>(rest.join(u'\\'));
+    };
     // A network path needs at least the server below the network root.
     if (networkDepth >= 0 && networkDepth > bestDepth && absoluteParts.size() > networkDepth) {
-        const QStringList rest = absoluteParts.mid(networkDepth);
-        return QStringLiteral("\\\\") + rest.join(u'\\');
+        const auto rest = programForm(networkDepth);
+        return rest ? QStringLiteral("\\\\") + *rest : QString();
     }
     if (bestDepth < 0) return QString();
-    const QStringList rest = absoluteParts.mid(bestDepth);
-    return bestRoot + u'\\' + rest.join(u'\\');
+    const auto rest = programForm(bestDepth);
+    return rest ? bestRoot + u'\\' + *rest : QString();
 }
 
 QString NoDriveMessage(const QString& hostFolder, const QString& driveMapFile) {

@@ -3,6 +3,8 @@
 #include <QChar>
 #include <QMap>
 #include <QString>
+#include <functional>
+#include <optional>
 
 namespace harbex {
 
@@ -20,6 +22,8 @@ class HostPaths {
     // drive letter naming a host folder, and "Network" naming the network root. Absent values:
     // C is "/", Network is "/mnt", other letters are unmapped.
     static HostPaths FromRegistry(const Registry& registry);
+    // The same from any store of the map's named text values.
+    static HostPaths FromValues(const std::function<std::optional<QString>(const QString&)>& value);
     static const QString& DriveMapKey();
 
     // Host path for a program path; components that do not exist yet are kept as written.

@@ -80,10 +80,8 @@ QString RowName(const char* name, int row) {
 
 class Reader {
   public:
-    explicit Reader(const Registry& registry) : registry_(registry) {}
-    std::optional<QString> text(const QString& name) const {
-        return registry_.readText(RegistryRoot::CurrentUser, SettingsKey(), name);
-    }
+    explicit Reader(const SettingsLookup& lookup) : lookup_(lookup) {}
+    std::optional<QString> text(const QString& name) const { return lookup_(name); }
     void flag(const QString& name, bool& field) const {
         if (const auto value = text(name))
             if (const auto number = IntegerText(*value)) field = *number != 0;
@@ -112,7 +110,7 @@ class Reader {
     }
 
   private:
-    const Registry& registry_;
+    const SettingsLookup& lookup_;
 };
 
 }  // namespace
@@ -151,8 +149,17 @@ AppSettings AppSettings::Defaults(const QString& programFolder, const PlatformDe
 
 AppSettings ReadSettings(const Registry& registry, const QString& programFolder,
                          const PlatformDefaults& platform) {
+    return ReadSettingsValues(
+        [&registry](const QString& name) {
+            return registry.readText(RegistryRoot::CurrentUser, SettingsKey(), name);
+        },
+        programFolder, platform);
+}
+
+AppSettings ReadSettingsValues(const SettingsLookup& lookup, const QString& programFolder,
+                               const PlatformDefaults& platform) {
     AppSettings settings = AppSettings::Defaults(programFolder, platform);
-    const Reader reader(registry);
+    const Reader reader(lookup);
     for (const Entry& entry : Table()) {
         const QString name = Name(entry.readName);
         if (auto flag = std::get_if<bool AppSettings::*>(&entry.field))
@@ -180,6 +187,12 @@ AppSettings ReadSettings(const Registry& registry, const QString& programFolder,
 }
 
 bool WriteSettings(Registry& registry, const AppSettings& settings, QString* error) {
+    // One write for all values: the settings file is replaced once per save, not once per value.
+    return registry.writeTexts(RegistryRoot::CurrentUser, SettingsKey(), SettingsValues(settings),
+                               error);
+}
+
+QList<std::pair<QString, QString>> SettingsValues(const AppSettings& settings) {
     QList<std::pair<QString, QString>> values;
     auto add = [&values](const QString& name, const QString& value) {
         values.append({name, value});
@@ -201,11 +214,10 @@ bool WriteSettings(Registry& registry, const AppSettings& settings, QString* err
         add(RowName("FName", row), info.BusFile);
         add(RowName("SWD", row), QString::number(info.OnWeekday));
         add(RowName("SMD", row), QString::number(info.OnMonthDay));
-        add(RowName("SD", row), DateText(info.OnDate));
+        add(RowName("SD", row), StoredDateText(info.OnDate));
         add(RowName("ST", row), TimeText(info.AtTime));
     }
-    // One write for all values: the settings file is replaced once per save, not once per value.
-    return registry.writeTexts(RegistryRoot::CurrentUser, SettingsKey(), values, error);
+    return values;
 }
 
 }  // namespace harbex

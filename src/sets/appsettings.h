@@ -4,6 +4,8 @@
 #include <QString>
 #include <QTime>
 #include <array>
+#include <functional>
+#include <optional>
 
 #include "platform/platform.h"
 
@@ -89,5 +91,12 @@ AppSettings ReadSettings(const Registry& registry, const QString& programFolder,
 // Writes every value in one go, so the settings file is replaced once; returns false with the
 // system's message when the values cannot be stored (then none of them is).
 bool WriteSettings(Registry& registry, const AppSettings& settings, QString* error);
+
+// The same read from any store of named text values (the registry above, a value list).
+using SettingsLookup = std::function<std::optional<QString>(const QString& name)>;
+AppSettings ReadSettingsValues(const SettingsLookup& lookup, const QString& programFolder,
+                               const PlatformDefaults& platform);
+// The values a save writes, by name, in the table's order.
+QList<std::pair<QString, QString>> SettingsValues(const AppSettings& settings);
 
 }  // namespace harbex

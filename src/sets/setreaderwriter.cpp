@@ -9,6 +9,7 @@
 #include "sets/setcommands.h"
 #include "sets/setfile.h"
 #include "sets/setreaderhooks.h"
+#include "util/listfile.h"
 
 namespace harbex {
 namespace {
@@ -33,6 +34,7 @@ TextReadResult ReadSideFile(const QString& path) {
     if (!Files().fileExists(path)) return {};
     TextReadResult read = Files().readLines(path);
     if (!read.ok) Prompts().message(read.error);
+    read.lines = ListFileEntries(read.lines);
     return read;
 }
 

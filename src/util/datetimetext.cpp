@@ -55,6 +55,13 @@ QString DateText(const QDate& date) {
     return QLocale::c().toString(date, ShortDateFormat());
 }
 
+QString StoredDateText(const QDate& date) {
+    QString format = ShortDateFormat();
+    if (!format.contains(QStringLiteral("yyyy")))
+        format.replace(QRegularExpression(QStringLiteral("y+")), QStringLiteral("yyyy"));
+    return QLocale::c().toString(date, format);
+}
+
 QString TimeText(const QTime& time) {
     return QLocale::c().toString(time, TimeFormat());
 }

@@ -16,6 +16,9 @@ QString TimeFormat();
 void SetUserFormats(const QString& shortDate, const QString& time);
 
 QString DateText(const QDate& date);
+// A date as it is stored (settings): the short date format, but always with the whole year, so
+// that a format with a two-digit year does not move a stored 1999 to 2099 when it is read back.
+QString StoredDateText(const QDate& date);
 QString TimeText(const QTime& time);
 
 // Lenient parsing as the user would type: the day, month and year fields in the order of the
