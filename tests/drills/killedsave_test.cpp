@@ -120,7 +120,10 @@ TEST_P(KilledDuringSave, TheFileIsOneWholeVersionAndNoOtherFileTakesAFinalName) 
         }
         // Killed during one of its first saves, at a moment chance picks.
         const int target = QRandomGenerator::global()->bounded(1, 6);
-        const QDeadlineTimer deadline(30000);
+        // A child killed while it was writing the settings' lock file leaves an empty lock,
+        // which the next save may take over only once it is 30 seconds old: the deadline
+        // leaves room for that wait on a busy machine.
+        const QDeadlineTimer deadline(90000);
         while (saved->load() < target && !deadline.hasExpired()) ::sched_yield();
         ::kill(child, SIGKILL);
         ::waitpid(child, nullptr, 0);
