@@ -106,15 +106,15 @@ std::optional<QTime> ParseTimeText(const QString& text) {
     int hours = match.captured(1).toInt();
     const int minutes = match.captured(2).toInt();
     const int seconds = match.captured(3).isEmpty() ? 0 : match.captured(3).toInt();
-    const int millis =
-        match.captured(4).isEmpty() ? 0 : match.captured(4).leftJustified(3, u'0').toInt();
+    // A fraction of a second is accepted but dropped: every time the program stores or shows
+    // has whole seconds, so a kept fraction would be lost silently at the next save.
     const QString half = match.captured(5).toLower();
     if (!half.isEmpty()) {
         if (hours < 1 || hours > 12) return std::nullopt;
         if (half == u"pm" && hours != 12) hours += 12;
         if (half == u"am" && hours == 12) hours = 0;
     }
-    const QTime time(hours, minutes, seconds, millis);
+    const QTime time(hours, minutes, seconds);
     if (!time.isValid()) return std::nullopt;
     return time;
 }

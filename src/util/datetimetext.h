@@ -23,7 +23,7 @@ QString TimeText(const QTime& time);
 
 // Lenient parsing as the user would type: the day, month and year fields in the order of the
 // short date format, any separators, two-digit years in the current century; times as hours and
-// minutes with optional seconds, milliseconds and AM/PM.
+// minutes with optional seconds (a fraction after them is dropped) and AM/PM.
 std::optional<QDate> ParseDateText(const QString& text);
 std::optional<QTime> ParseTimeText(const QString& text);
 

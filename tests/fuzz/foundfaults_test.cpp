@@ -36,6 +36,27 @@ TEST(FoundByFuzzing, StoredSequenceDatesKeepTheirCenturyWhateverTheDateFormat) {
     SetUserFormats(QString(), QString());
 }
 
+// A sequence time stored by hand with a fraction of a second ("1:2:3.4") kept the fraction in
+// memory, and the next save dropped it, so the row's time changed between two reads.
+TEST(FoundByFuzzing, AStoredTimeReadsBackTheSameAfterASave) {
+    QTemporaryDir dir;
+    Registry registry(dir.path(), dir.path());
+    const PlatformDefaults platform = PlatformDefaults::Original();
+    SetUserFormats(S("dd/MM/yyyy"), S("HH:mm:ss"));
+    for (const char* stored : {"1:2:3.4", "23:59:59,999", "7:08"}) {
+        const QString text = S(stored);
+        const auto lookup = [&text](const QString& name) {
+            return name == u"ST2" ? std::optional<QString>(text) : std::nullopt;
+        };
+        const AppSettings first = ReadSettingsValues(lookup, S("C:\\Harbex\\"), platform);
+        ASSERT_TRUE(WriteSettings(registry, first, nullptr));
+        EXPECT_EQ(ReadSettings(registry, S("C:\\Harbex\\"), platform).Sequence[2].AtTime,
+                  first.Sequence[2].AtTime)
+            << stored;
+    }
+    SetUserFormats(QString(), QString());
+}
+
 // A drive folder written by hand as "data" or ":home" was taken relative to the working folder
 // (or as a Qt resource); a network path climbed from its share to other servers; a folder named
 // "\" on the host led to another drive's path.

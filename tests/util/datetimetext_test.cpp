@@ -26,6 +26,7 @@ TEST(DateTimeText, ParsesLenientlyInTheUsersFieldOrder) {
     EXPECT_EQ(ParseTimeText(QStringLiteral("8:30")), QTime(8, 30));
     EXPECT_EQ(ParseTimeText(QStringLiteral("01:55:09 PM")), QTime(13, 55, 9));
     EXPECT_EQ(ParseTimeText(QStringLiteral("12:10 am")), QTime(0, 10));
+    EXPECT_EQ(ParseTimeText(QStringLiteral("1:2:3.4")), QTime(1, 2, 3));
     EXPECT_EQ(ParseTimeText(QStringLiteral("25:00:00")), std::nullopt);
     EXPECT_EQ(ParseTimeText(QStringLiteral("")), std::nullopt);
     SetUserFormats(QStringLiteral("yyyy-MM-dd"), QString());
