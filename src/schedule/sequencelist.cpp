@@ -27,7 +27,7 @@ ScheduleRowTexts RowTextsFor(const BackupSetModel& model, const QDate& today) {
             QDate date;
             for (int year = today.year(); year <= today.year() + 8 && !date.isValid(); ++year)
                 date = QDate(year, model.MounthPicker + 1, model.DayOfMonth);
-            texts.On = date.isValid() ? DateText(date) : QString();
+            texts.On = date.isValid() ? StoredDateText(date) : QString();
             break;
         }
         default:
@@ -80,7 +80,9 @@ void SequenceList::SequenceToGrid() {
                 row[On] = QStringLiteral("Day ") + QString::number(info.OnMonthDay);
                 break;
             case 3:
-                row[On] = DateText(info.OnDate);
+                // The grid's text is read back into the record, so it keeps the whole year even
+                // where the user's format has two digits: "12/31/99" would come back as 2099.
+                row[On] = StoredDateText(info.OnDate);
                 break;
             default:
                 row[On] = QStringLiteral("N/A");

@@ -242,6 +242,24 @@ TEST_F(SequenceListTest, EditOpensTheScheduleOfTheSelectedRowsSetAndAsksWhenItIs
     }
 }
 
+// A yearly row's date goes through the grid's text and back; a two-digit-year format must not
+// move it to another century.
+TEST_F(SequenceListTest, AYearlyRowKeepsItsYearThroughTheGridInATwoDigitYearFormat) {
+    SetUserFormats(P("M/d/yy"), P("HH:mm:ss"));
+    unassignedRows();
+    const QString listed = writeSet(P("listed.bus"), 1, 0, QTime(10, 0));
+    const QDate dates[] = {QDate(1999, 12, 31), QDate(2100, 3, 1)};
+    for (int n = 0; n < 2; ++n) {
+        listRow(n + 1, listed, QTime(10 + n, 0));
+        world.setSetting(P("SHType") + QString::number(n), P("3"));
+        world.setSetting(P("SD") + QString::number(n), dates[n].toString(P("M/d/yyyy")));
+    }
+    THarbexZoDi& c = startWith(listed);
+    c.sequence().SortBtnClick();
+    for (int n = 0; n < 2; ++n) EXPECT_EQ(c.settings.Sequence[n].OnDate, dates[n]) << n;
+    SetUserFormats(QString(), QString());
+}
+
 TEST(SequenceRowTexts, EveryScheduleTypeReadsBackIntoItsRecord) {
     struct Case {
         int shedType, dowSelect, day, month;
