@@ -18,6 +18,11 @@ struct FindCase {
     QStringList expected;
 };
 
+// Names the case in test names and failure messages rather than dumping its bytes.
+void PrintTo(const FindCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class FindDrives : public DriveTest, public ::testing::WithParamInterface<FindCase> {};
 
 TEST_P(FindDrives, ListsTheReachableCandidatesInOrderAndSavesThem) {
@@ -81,6 +86,11 @@ struct FaultCase {
     QString text;
     int help;
 };
+
+// Names the case in test names and failure messages rather than dumping its bytes.
+void PrintTo(const FaultCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class NetworkFaults : public DriveTest, public ::testing::WithParamInterface<FaultCase> {};
 

@@ -143,6 +143,11 @@ struct MapCase {
     QStringList localDrives;  // found by local discovery afterwards, C: to G:
 };
 
+// Names the case in test names and failure messages rather than dumping its bytes.
+void PrintTo(const MapCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class MapNetworkDrive : public DriveTest, public ::testing::WithParamInterface<MapCase> {};
 
 TEST_P(MapNetworkDrive, StoresTheChoiceOrSaysWhyNot) {

@@ -252,6 +252,10 @@ struct GroupingCase {
     const char* line;
 };
 
+void PrintTo(const GroupingCase& c, std::ostream* out) {
+    *out << "ZipFiles " << c.zipFiles << ", FixedOption " << c.fixedOption;
+}
+
 class SummaryGroupingTest : public SummaryTest,
                             public ::testing::WithParamInterface<GroupingCase> {};
 

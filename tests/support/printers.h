@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <ostream>
@@ -15,4 +16,13 @@ inline void PrintTo(const QStringList& list, std::ostream* out) {
         PrintTo(list[i], out);
     }
     *out << '}';
+}
+inline void PrintTo(const QDate& date, std::ostream* out) {
+    *out << date.toString(Qt::ISODate).toStdString();
+}
+inline void PrintTo(const QTime& time, std::ostream* out) {
+    *out << time.toString(QStringLiteral("HH:mm:ss.zzz")).toStdString();
+}
+inline void PrintTo(const QDateTime& when, std::ostream* out) {
+    *out << when.toString(Qt::ISODateWithMs).toStdString();
 }
