@@ -45,6 +45,11 @@ bool TooClose(const QTime& a, const QTime& b, int k) {
     return apart <= window;
 }
 
+// The time a row's At text stands for; a text that is no time sorts last, with the empty rows.
+QTime SortTime(const QString& at) {
+    return ParseTimeText(at).value_or(QTime(23, 59, 59));
+}
+
 bool SameSetFile(const QString& name, const QString& path) {
     return name.compare(path, Qt::CaseInsensitive) == 0;
 }
@@ -137,7 +142,9 @@ void SequenceList::SortSequenceGrid() {
         z_.handleMessages();
         swapped = false;
         for (int r = 1; r < 8; ++r) {
-            if (grid_[r][At] > grid_[r + 1][At]) {
+            // By the time itself, not its text: with a 12-hour format "10:00:00 AM" sorts
+            // before "9:00:00 AM" as text, and the sequencer runs the rows in this order.
+            if (SortTime(grid_[r][At]) > SortTime(grid_[r + 1][At])) {
                 for (int column = Name; column <= ActiveCell; ++column)
                     std::swap(grid_[r][column], grid_[r + 1][column]);
                 swapped = true;

@@ -242,21 +242,35 @@ TEST_F(SequenceListTest, EditOpensTheScheduleOfTheSelectedRowsSetAndAsksWhenItIs
     }
 }
 
-// A yearly row's date goes through the grid's text and back; a two-digit-year format must not
-// move it to another century.
-TEST_F(SequenceListTest, AYearlyRowKeepsItsYearThroughTheGridInATwoDigitYearFormat) {
-    SetUserFormats(P("M/d/yy"), P("HH:mm:ss"));
+// Sort orders the rows by their times and the grid's texts are read back into the records, also
+// where the user's formats have 12 hours and two-digit years: as text, "10:00:00 AM" comes before
+// "9:00:00 AM", and "12/31/99" reads back as 2099.
+TEST_F(SequenceListTest, SortOrdersByTimeAndKeepsYearsInTwelveHourAndTwoDigitYearFormats) {
+    SetUserFormats(P("M/d/yy"), P("h:mm:ss AP"));
     unassignedRows();
     const QString listed = writeSet(P("listed.bus"), 1, 0, QTime(10, 0));
-    const QDate dates[] = {QDate(1999, 12, 31), QDate(2100, 3, 1)};
-    for (int n = 0; n < 2; ++n) {
-        listRow(n + 1, listed, QTime(10 + n, 0));
-        world.setSetting(P("SHType") + QString::number(n), P("3"));
-        world.setSetting(P("SD") + QString::number(n), dates[n].toString(P("M/d/yyyy")));
+    struct Row {
+        int row;
+        QTime at;
+        QDate yearly;  // null for a daily row
+    };
+    const Row rows[] = {{1, QTime(13, 0), QDate(1999, 12, 31)},
+                        {3, QTime(10, 0), QDate()},
+                        {4, QTime(9, 0), QDate(2100, 3, 1)}};
+    for (const Row& r : rows) {
+        listRow(r.row, listed, r.at);
+        if (!r.yearly.isValid()) continue;
+        world.setSetting(P("SHType") + QString::number(r.row - 1), P("3"));
+        world.setSetting(P("SD") + QString::number(r.row - 1), r.yearly.toString(P("M/d/yyyy")));
     }
     THarbexZoDi& c = startWith(listed);
     c.sequence().SortBtnClick();
-    for (int n = 0; n < 2; ++n) EXPECT_EQ(c.settings.Sequence[n].OnDate, dates[n]) << n;
+    for (int n = 0; n < 3; ++n) {
+        const Row& expected = rows[2 - n];
+        EXPECT_EQ(c.settings.Sequence[n].AtTime, expected.at) << n;
+        if (expected.yearly.isValid()) EXPECT_EQ(c.settings.Sequence[n].OnDate, expected.yearly);
+    }
+    EXPECT_EQ(c.settings.Sequence[3].BusFile, P("UNASSIGNED"));
     SetUserFormats(QString(), QString());
 }
 
