@@ -21,6 +21,14 @@ ArchiveAttempt Failed(const QString& reason) {
     return {ArchiveOutcome::Failed, reason, {}};
 }
 
+// The utility's last line of error output, which usually says why it gave up ("File too
+// large"), for the log after its exit code.
+QString ReasonGiven(const QString& errorOutput) {
+    const QStringList lines = errorOutput.split(u'\n', Qt::SkipEmptyParts);
+    if (lines.isEmpty()) return QString();
+    return QStringLiteral(": ") + lines.last().trimmed();
+}
+
 }  // namespace
 
 bool Engines::EngineAvailable(Kind kind) const {
@@ -175,7 +183,7 @@ ArchiveAttempt Engines::runExternal(const QString& temporary, ExternalForm form,
     if (run.exitCode == kNothingToDo) return {ArchiveOutcome::NothingToDo, QString(), {}};
     if (run.exitCode != 0)
         return Failed(FileNameOf(z_.settings.ExtUtilPath) + QStringLiteral(" ended with code ") +
-                      QString::number(run.exitCode));
+                      QString::number(run.exitCode) + ReasonGiven(run.errorOutput));
     if (!Files().fileExists(temporary))
         return Failed(FileNameOf(z_.settings.ExtUtilPath) +
                       QStringLiteral(" ended without making the archive"));

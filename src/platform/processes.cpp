@@ -19,6 +19,14 @@ int StartErrorNumber(const QString& hostProgram) {
     return ENOEXEC;
 }
 
+// Only the end of the error output is kept: it holds the reason a program gave up, and a
+// program that writes without end must not fill the memory.
+void KeepEnd(QByteArray& kept, const QByteArray& more) {
+    constexpr qsizetype kLimit = 4096;
+    kept += more;
+    if (kept.size() > kLimit) kept.remove(0, kept.size() - kLimit);
+}
+
 }  // namespace
 
 ProcessRun Processes::runAndWait(const QString& hostProgram, const QStringList& arguments,
@@ -28,7 +36,11 @@ ProcessRun Processes::runAndWait(const QString& hostProgram, const QStringList& 
     QProcess process;
     process.setProgram(hostProgram);
     process.setArguments(arguments);
-    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    // The output goes where ours goes; the error output is kept for the caller's log.
+    process.setProcessChannelMode(QProcess::ForwardedOutputChannel);
+    QByteArray errors;
+    QObject::connect(&process, &QProcess::readyReadStandardError, &process,
+                     [&] { KeepEnd(errors, process.readAllStandardError()); });
     process.setInputChannelMode(QProcess::ForwardedInputChannel);
     if (!extraEnvironment_.isEmpty()) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -86,6 +98,8 @@ ProcessRun Processes::runAndWait(const QString& hostProgram, const QStringList& 
     run.status = ProcessRun::Status::Finished;
     process.waitForFinished(-1);
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    KeepEnd(errors, process.readAllStandardError());
+    run.errorOutput = QString::fromLocal8Bit(errors).trimmed();
     return run;
 }
 

@@ -12,6 +12,7 @@ struct ProcessRun {
     Status status = Status::Finished;
     int errorNumber = 0;  // the system's error number when the program could not be started
     int exitCode = 0;     // when Finished; -1 when the program was ended by a signal
+    QString errorOutput;  // the end of what the program wrote to its error output
 };
 
 // Starts programs directly (never through a shell) with an argument list.

@@ -38,7 +38,7 @@ ProgramRun RunProgram(const QString& programPath, const QString& parameters, qui
         case ProcessRun::Status::Finished:
             break;
     }
-    return {QStringLiteral("OK"), run.exitCode};
+    return {QStringLiteral("OK"), run.exitCode, run.errorOutput};
 }
 
 void WaitSeconds(unsigned n) {

@@ -25,6 +25,7 @@ QString RunAndWait(const QString& programPath, const QString& parameters, quint3
 struct ProgramRun {
     QString status;
     int exitCode = 0;
+    QString errorOutput;  // the end of the program's error output
 };
 ProgramRun RunProgram(const QString& programPath, const QString& parameters, quint32 timeoutMs,
                       quint16 showWindow, const std::function<bool()>& stopWhen = {});

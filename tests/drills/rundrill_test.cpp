@@ -275,7 +275,9 @@ QString FailureNamed(const Drill& drill) {
     const bool zipped = drill.path == Path::ManualZip;
     switch (drill.fault) {
         case Fault::DestinationFull:
-            return zipped ? P("File compression Error C:\\Temp\\Drill.zip") : P("File too large");
+            // The utility's own reason reaches the log after its exit code.
+            return zipped ? P("ended with code 2: harbexzip: Write error: File too large")
+                          : P("File too large");
         case Fault::DestinationRemoved:
             return zipped ? P("DRIVE: D: could not be reached") : P("FAILED");
         case Fault::SourceChanged:
