@@ -107,10 +107,15 @@ ProgramPathParts SplitProgramPath(const QString& programPath) {
     return parts;
 }
 
-HostPaths::HostPaths(QMap<QChar, QString> drives, QString networkRoot)
-    : networkRoot_(std::move(networkRoot)) {
+HostPaths::HostPaths(QMap<QChar, QString> drives, QString networkRoot) {
     for (auto it = drives.cbegin(); it != drives.cend(); ++it)
         drives_.insert(it.key().toUpper(), CleanHostFolder(it.value()));
+    setNetworkRoot(networkRoot);
+}
+
+void HostPaths::setNetworkRoot(const QString& hostFolder) {
+    // Cleaned like the drive folders: a host path below "/mnt/net/." must be found below it.
+    networkRoot_ = hostFolder.isEmpty() ? hostFolder : CleanHostFolder(hostFolder);
 }
 
 const QString& HostPaths::DriveMapKey() {
@@ -167,7 +172,7 @@ QString HostPaths::toHost(const QString& programPath) const {
         below << parts.server;
         if (!parts.share.isEmpty()) below << parts.share;
         below << Normalised(parts.components);
-        return ResolveBelow(CleanHostFolder(networkRoot_), below);
+        return ResolveBelow(networkRoot_.isEmpty() ? QStringLiteral("/") : networkRoot_, below);
     }
     if (parts.isRelative() || !drives_.contains(parts.drive)) return QString();
     return ResolveBelow(drives_.value(parts.drive), parts.components);

@@ -39,7 +39,7 @@ class HostPaths {
     QString networkRoot() const { return networkRoot_; }
 
     void setDrive(QChar driveLetter, const QString& hostFolder);
-    void setNetworkRoot(const QString& hostFolder) { networkRoot_ = hostFolder; }
+    void setNetworkRoot(const QString& hostFolder);
 
   private:
     QMap<QChar, QString> drives_;  // upper-case letter -> host folder

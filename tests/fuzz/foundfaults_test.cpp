@@ -91,6 +91,13 @@ TEST(FoundByFuzzing, TheDriveMapGivesOnlyAbsoluteHostPathsAndNetworkPathsStayInT
             EXPECT_EQ(paths.toHost(paths.toProgram(host)), host) << c.path;
         }
     }
+    // A network folder written with "." or ".." in it still takes its shares back to "\\".
+    const HostPaths dotted = HostPaths::FromValues([](const QString& name) {
+        return name == u"Network" ? std::optional<QString>(S("/mnt/x/../net/.")) : std::nullopt;
+    });
+    const QString host = dotted.toHost(S("\\\\S1\\D\\y"));
+    EXPECT_EQ(host, S("/mnt/net/S1/D/y"));
+    EXPECT_EQ(dotted.toProgram(host), S("\\\\S1\\D\\y"));
 }
 
 // Text that begins with the byte order mark's character lost it, and a line with it, when read
