@@ -33,12 +33,12 @@ ProcessRun Processes::runAndWait(const QString& hostProgram, const QStringList& 
                                  quint32 timeoutMs, quint16 /*showWindow*/,
                                  const std::function<bool()>& stopWhen) {
     ProcessRun run;
+    QByteArray errors;  // declared first: it must outlive the process that fills it
     QProcess process;
     process.setProgram(hostProgram);
     process.setArguments(arguments);
     // The output goes where ours goes; the error output is kept for the caller's log.
     process.setProcessChannelMode(QProcess::ForwardedOutputChannel);
-    QByteArray errors;
     QObject::connect(&process, &QProcess::readyReadStandardError, &process,
                      [&] { KeepEnd(errors, process.readAllStandardError()); });
     process.setInputChannelMode(QProcess::ForwardedInputChannel);
